@@ -1,0 +1,34 @@
+#include "Resource/ResObjects/CheckImageEntries.h"
+
+#include "Resource/RecordSchema.h"
+#include "Resource/TextUtil.h"
+
+void LoadCheckImageEntries(const ConfigReader& in, const std::string& prefix, const char* itemPattern,
+                           bool withDoubleRow, CheckImageMap& map) {
+    map.clear();
+    for (int k = 1;; ++k) {
+        const std::string item = prefix + vd::Format(itemPattern, k);
+        const std::string idText = in.GetString(item + "ID", "");
+        if (idText.empty()) break;
+        CheckImageEntry e;
+        e.id = vd::Atoi(idText);
+        e.checkImage = vd::CutToCapacity(in.GetString(item + "CheckImage", ""), kText255);
+        e.uncheckImage = vd::CutToCapacity(in.GetString(item + "UnCheckImage", ""), kText255);
+        if (withDoubleRow) e.doubleRow = vd::Atoi(in.GetString(item + "DoubleRow", ""));
+        e.check = in.ResolvePicture(e.checkImage);
+        e.uncheck = in.ResolvePicture(e.uncheckImage);
+        map[e.id] = std::move(e);  // a repeated ID: the later entry wins
+    }
+}
+
+void SaveCheckImageEntries(ConfigWriter& out, const std::string& prefix, const char* itemPattern,
+                           bool withDoubleRow, const CheckImageMap& map) {
+    int k = 1;
+    for (const auto& [id, e] : map) {
+        const std::string item = prefix + vd::Format(itemPattern, k++);
+        out.SetInt(item + "ID", e.id, 0);
+        out.SetString(item + "CheckImage", e.checkImage, "");
+        out.SetString(item + "UnCheckImage", e.uncheckImage, "");
+        if (withDoubleRow) out.SetInt(item + "DoubleRow", e.doubleRow, 0);
+    }
+}

@@ -1,0 +1,3 @@
+#include "Resource/ResObjects/ResFontFile.h"
+
+CResFontFile::CResFontFile(CSkinDocument& doc) : CResourceBase(doc, kKinds[kFontFile]) {}

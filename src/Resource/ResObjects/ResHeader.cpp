@@ -1,0 +1,48 @@
+#include "Resource/ResObjects/ResHeader.h"
+
+CResHeader::CResHeader(CSkinDocument& doc) : CResTyped(doc, kKinds[kHeaders], Table()) {}
+
+const RecordSchema<SkinHeader>& CResHeader::Table() {
+    static const RecordSchema<SkinHeader> schema = [] {
+        using R = SkinHeader;
+        RecordSchema<R> s;
+        s.Id();
+        s.ResId();
+        s.CaptionKey();
+        s.Int("VornadeskPreviewWidth", &R::previewWidth, 500);
+        s.Int("VornadeskPreviewHeight", &R::previewHeight, 100);
+        s.Image("BkImage", &R::background);
+        for (int i = 0; i < 4; ++i) {
+            s.Image(vd::Format("ItemImage%d", i), Elem(&R::itemImages, i));
+            s.Image(vd::Format("upArrow%d", i), Elem(&R::upArrows, i));
+            s.Image(vd::Format("downArrow%d", i), Elem(&R::downArrows, i));
+            s.TextStyle(vd::Format("ItemTextStyle%d", i), Elem(&R::itemStyles, i));
+        }
+        s.Font("", &R::font);
+        // Item images: "<n>Item<k>ID" holds the item ID and the image follows under that same key as its
+        // prefix. Loading stops at the first gap; saving numbers densely from 1.
+        s.Custom(
+            "ItemImages", [](R& r, const SystemEnvironment&) { r.itemImageMap.clear(); },
+            [](R& r, const ConfigReader& in, const std::string& p) {
+                r.itemImageMap.clear();
+                for (int k = 1;; ++k) {
+                    const std::string key = p + vd::Format("Item%dID", k);
+                    const std::string id = in.GetString(key, "");
+                    if (id.empty()) break;
+                    SkinImageBase image;
+                    in.LoadImageRecord(key, image);
+                    r.itemImageMap[vd::Atoi(id)] = std::move(image);
+                }
+            },
+            [](const R& r, ConfigWriter& out, const std::string& p) {
+                int k = 1;
+                for (const auto& [id, image] : r.itemImageMap) {
+                    const std::string key = p + vd::Format("Item%dID", k++);
+                    out.SetInt(key, id, 0);
+                    out.SaveImageRecord(key, image);
+                }
+            });
+        return s;
+    }();
+    return schema;
+}

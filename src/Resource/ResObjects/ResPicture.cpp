@@ -1,0 +1,43 @@
+#include "Resource/ResObjects/ResPicture.h"
+
+#include "Resource/SkinDocument.h"
+#include "Resource/TextUtil.h"
+
+CResPicture::CResPicture(CSkinDocument& doc) : CResourceBase(doc, kKinds[kPictures]) {}
+
+Picture* CResPicture::FindByName(std::string_view name) const {
+    for (const auto& item : m_items) {
+        auto* p = static_cast<Picture*>(item.get());
+        if (vd::EqualsIgnoreCase(p->name, name)) return p;
+    }
+    return nullptr;
+}
+
+Picture* CResPicture::Add(std::string sourcePath, std::string name, std::shared_ptr<const CEnBitmap> image,
+                          std::shared_ptr<const std::vector<uint8_t>> data, int id) {
+    auto p = std::make_unique<Picture>();
+    p->ID = id != 0 ? id : m_lastId + 1;
+    p->name = vd::CutToCapacity(name, kText260);
+    p->Caption = vd::CutToCapacity(name, kText255);
+    p->sourcePath = vd::CutToCapacity(sourcePath, kText260);
+    p->image = std::move(image);
+    p->data = std::move(data);
+    return static_cast<Picture*>(AddItem(std::move(p)));
+}
+
+bool CResPicture::SaveItem(const SkinResStruct& item) {
+    const auto& p = static_cast<const Picture&>(item);
+    if (m_sink && !m_sink(p)) return true;
+    ConfigWriter out = Writer();
+    out.SetString(p.name, p.name, "");
+    out.SetInt(p.name + "ID", p.ID, 0);
+    return true;
+}
+
+bool CResPicture::IsPictureName(std::string_view name) {
+    if (name.size() < 4) return false;
+    const std::string_view tail = name.substr(name.size() - 4);
+    for (const char* ext : {".bmp", ".tga", ".png", ".cur", ".ani", ".ico"})
+        if (vd::EqualsIgnoreCase(tail, ext)) return true;
+    return false;
+}

@@ -1,0 +1,60 @@
+#pragma once
+// The pictures a skin draws from. Pictures enter from image files or from an opened package; their
+// configuration is two keys each (name and name + "ID"), and they are written as package entries.
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "Resource/ResourceBase.h"
+
+inline constexpr const char* kOpenSkinSource = "OpenSkin";
+
+struct Picture : SkinResStruct {
+    std::shared_ptr<const CEnBitmap> image;             // null when the bytes did not decode
+    std::shared_ptr<const std::vector<uint8_t>> data;   // the file's bytes, for pictures carried in memory
+    std::string sourcePath;                             // the file it came from, or "OpenSkin"
+    std::string name;                                   // file name with extension; also the entry name
+
+    bool FromPackage() const { return sourcePath == kOpenSkinSource; }
+    friend bool operator==(const Picture& a, const Picture& b) {
+        return static_cast<const SkinResStruct&>(a) == b && a.sourcePath == b.sourcePath && a.name == b.name &&
+               (a.data == b.data || (a.data && b.data && *a.data == *b.data));
+    }
+};
+
+class CResPicture : public CResourceBase {
+public:
+    // Called for each picture while saving; false leaves the picture out of the package and the
+    // configuration (its source file could not be read) and the save goes on.
+    using PictureSink = std::function<bool(const Picture&)>;
+
+    explicit CResPicture(CSkinDocument& doc);
+
+    Picture* At(size_t i) const { return static_cast<Picture*>(m_items[i].get()); }
+    Picture* FindPicture(int id) const { return static_cast<Picture*>(Find(id)); }
+    Picture* FindByName(std::string_view name) const;  // first match, ignoring case
+
+    Picture* Add(std::string sourcePath, std::string name, std::shared_ptr<const CEnBitmap> image,
+                 std::shared_ptr<const std::vector<uint8_t>> data = nullptr, int id = 0);
+
+    void SetSink(PictureSink sink) { m_sink = std::move(sink); }
+
+    bool Load() override { return false; }  // pictures come from the package's entries, not "Indexs"
+    bool LoadItem(int) override { return false; }
+    bool SaveItem(const SkinResStruct& item) override;
+    std::unique_ptr<SkinResStruct> CloneItem(const SkinResStruct& item) const override {
+        return std::make_unique<Picture>(static_cast<const Picture&>(item));
+    }
+
+    // The picture types a skin accepts, by the last four characters of the name.
+    static bool IsPictureName(std::string_view name);
+
+protected:
+    std::unique_ptr<SkinResStruct> MakeRecord() const override { return std::make_unique<Picture>(); }
+
+private:
+    PictureSink m_sink;
+};

@@ -1,0 +1,122 @@
+#pragma once
+// Base of every collection: the items of one object kind, their ID block, and the generic load and save of
+// a collection ("Indexs" list plus one LoadItem/SaveItem per item).
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "Resource/KindInfo.h"
+#include "Resource/RecordIO.h"
+#include "Resource/RecordSchema.h"
+#include "Resource/SkinRecords.h"
+
+class CSkinDocument;
+
+class CResourceBase {
+public:
+    CResourceBase(CSkinDocument& doc, const KindInfo& info);
+    virtual ~CResourceBase();
+    CResourceBase(const CResourceBase&) = delete;
+    CResourceBase& operator=(const CResourceBase&) = delete;
+
+    const KindInfo& Info() const { return m_info; }
+    const char* SectionName() const { return m_info.sectionName; }
+    const char* ItemPrefix() const { return m_info.itemPrefix; }
+    int BaseId() const { return m_info.baseId; }
+    int IdRange() const { return m_info.idRange; }
+    int LastId() const { return m_lastId; }
+    bool IsCreatable() const { return m_info.captionFormat != nullptr; }
+
+    CResourceBase* OwnsId(int id) { return id >= BaseId() && id < BaseId() + IdRange() ? this : nullptr; }
+
+    // Creates a record with the kind's defaults, ID LastId + 1 and the kind's caption. Null, with a reason in
+    // *error, when the kind cannot be created or its ID block is used up.
+    virtual SkinResStruct* NewItem(std::string* error = nullptr);
+    virtual bool LoadItem(int n) = 0;
+    virtual bool SaveItem(const SkinResStruct& item) = 0;
+    virtual void RemoveAll();
+    // An exact copy of a record of this kind (records are value types).
+    virtual std::unique_ptr<SkinResStruct> CloneItem(const SkinResStruct& item) const = 0;
+
+    // The generic collection load: false when "Indexs" is empty or an item fails (items before it stay).
+    virtual bool Load();
+    // The generic collection save: each item, then "Indexs". False with a reason at the first failing item.
+    virtual bool Save(std::string* error = nullptr);
+
+    SkinResStruct* AddItem(std::unique_ptr<SkinResStruct> item);
+    // Puts a record back at a position (undo of a deletion); LastId follows as for AddItem.
+    SkinResStruct* InsertItem(size_t index, std::unique_ptr<SkinResStruct> item);
+    // Removes the first item with the ID and hands it over; null when there is none.
+    std::unique_ptr<SkinResStruct> TakeItem(int id, size_t* index = nullptr);
+    SkinResStruct* Duplicate(int id, std::string* error = nullptr);
+    SkinResStruct* Find(int id) const;
+    const std::vector<std::unique_ptr<SkinResStruct>>& Items() const { return m_items; }
+    size_t Count() const { return m_items.size(); }
+    void Sort(const std::function<bool(const SkinResStruct&, const SkinResStruct&)>& less);
+
+    // The caption NewItem gives item number n.
+    std::string NewCaption(int number) const;
+    std::string Prefix(const SkinResStruct& item) const { return std::to_string(item.ID - BaseId()); }
+
+    CSkinDocument& Document() const { return m_doc; }
+    const SystemEnvironment& Env() const { return m_env; }
+
+protected:
+    // A record of this kind with its new-record defaults (ID and caption not set yet).
+    virtual std::unique_ptr<SkinResStruct> MakeRecord() const = 0;
+    bool ReserveNextId(std::string* error) const;
+    ConfigReader Reader() const;
+    ConfigWriter Writer() const;
+
+    CSkinDocument& m_doc;
+    const SystemEnvironment& m_env;
+    const KindInfo& m_info;
+    int m_lastId;
+    std::vector<std::unique_ptr<SkinResStruct>> m_items;
+};
+
+// A collection whose records are described by a RecordSchema.
+template <class R>
+class CResTyped : public CResourceBase {
+public:
+    using Record = R;
+    CResTyped(CSkinDocument& doc, const KindInfo& info, const RecordSchema<R>& schema)
+        : CResourceBase(doc, info), m_schema(schema) {}
+
+    const RecordSchema<R>& Schema() const { return m_schema; }
+
+    R* NewRecord(std::string* error = nullptr) { return static_cast<R*>(NewItem(error)); }
+    R* At(size_t i) const { return static_cast<R*>(m_items[i].get()); }
+    R* FindRecord(int id) const { return static_cast<R*>(Find(id)); }
+
+    bool LoadItem(int n) override {
+        auto record = std::make_unique<R>();
+        const ConfigReader in = Reader();
+        m_schema.ApplyNewDefaults(*record, in.Env());
+        m_schema.Load(*record, in, std::to_string(n));
+        AddItem(std::move(record));
+        return true;
+    }
+    bool SaveItem(const SkinResStruct& item) override {
+        ConfigWriter out = Writer();
+        m_schema.Save(static_cast<const R&>(item), out, Prefix(item));
+        return true;
+    }
+    std::unique_ptr<SkinResStruct> CloneItem(const SkinResStruct& item) const override {
+        return std::make_unique<R>(static_cast<const R&>(item));
+    }
+
+protected:
+    std::unique_ptr<SkinResStruct> MakeRecord() const override;
+
+    const RecordSchema<R>& m_schema;
+};
+
+template <class R>
+std::unique_ptr<SkinResStruct> CResTyped<R>::MakeRecord() const {
+    auto record = std::make_unique<R>();
+    m_schema.ApplyNewDefaults(*record, Env());
+    return record;
+}

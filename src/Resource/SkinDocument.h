@@ -1,0 +1,137 @@
+#pragma once
+// The skin being edited: thirty collections in registry order, the configuration store written by a save,
+// the configuration data read by an open, the skin password and the machine's system colours.
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "Resource/CfgData.h"
+#include "Resource/KindInfo.h"
+#include "Resource/SkinIniFile.h"
+#include "Resource/SystemEnvironment.h"
+
+class CResourceBase;
+class CEnBitmap;
+struct SkinResStruct;
+struct Picture;
+class CResPicture;
+class CResApp;
+class CResFreeFrame;
+class CResButton;
+class CResFrame;
+class CResToolWindow;
+class CResSysButton;
+class CResToolBar;
+class CResStatusBar;
+class CResProgressBar;
+class CResScrollBar;
+class CResHeader;
+class CResComboBox;
+class CResIPAddress;
+class CResHotKey;
+class CResEdit;
+class CResCheckBox;
+class CResRadioBox;
+class CResTrackBar;
+class CResSpin;
+class CResTabCtrl;
+class CResClient;
+class CResControlBar;
+class CResReBar;
+class CResGroupBox;
+class CResStatic;
+class CResDialog;
+class CResDatetime;
+class CResListBox;
+class CResFontFile;
+
+class CSkinDocument {
+public:
+    static constexpr size_t kPasswordMaxLength = 7;
+
+    explicit CSkinDocument(const SystemEnvironment& env = SystemEnvironment::Default());
+    ~CSkinDocument();
+    CSkinDocument(const CSkinDocument&) = delete;
+    CSkinDocument& operator=(const CSkinDocument&) = delete;
+
+    const SystemEnvironment& Env() const { return m_env; }
+    CSkinIniFile& Ini() { return m_ini; }
+    CCfgData& Cfg() { return m_cfg; }
+    const CCfgData& Cfg() const { return m_cfg; }
+
+    const std::string& Password() const { return m_password; }
+    // Keeps at most seven characters: the package header has room for no more.
+    void SetPassword(std::string_view password);
+
+    // Removes every item of every collection (reverse registry order) and the configuration data.
+    void ClearAll();
+
+    // Loads every collection but the pictures from the configuration data, in registry order. A collection
+    // that fails stops at its failing item; the others still load.
+    void LoadAll();
+    // Saves every collection into the configuration store (cleared first); false with a reason at the first
+    // failing item.
+    bool SaveAll(std::string* error = nullptr);
+    // SaveAll, then the configuration text.
+    std::string SaveConfigText(std::string* error = nullptr);
+
+    const std::vector<std::unique_ptr<CResourceBase>>& Collections() const { return m_collections; }
+    CResourceBase& Collection(CollectionIndex index) const { return *m_collections[index]; }
+    CResourceBase* FindCollection(int id) const;
+    // By section name, ignoring case.
+    CResourceBase* FindCollectionBySection(std::string_view section) const;
+
+    SkinResStruct* NewItemOfType(int id, std::string* error = nullptr);
+    bool DeleteItem(int id);
+    SkinResStruct* DuplicateItem(int id, std::string* error = nullptr);
+    SkinResStruct* FindItem(const CResourceBase& collection, int id) const;
+    SkinResStruct* FindItem(int id) const;
+
+    std::shared_ptr<const CEnBitmap> PictureImageByName(std::string_view name) const;
+    Picture* AddPicture(std::string sourcePath, std::string name, std::shared_ptr<const CEnBitmap> image);
+
+    // Every item of every collection in registry order (what the tree is filled from).
+    void ForEachItem(const std::function<void(CResourceBase&, SkinResStruct&)>& visit) const;
+    size_t ItemCount() const;
+
+    CResPicture& Pictures() const;
+    CResApp& Apps() const;
+    CResFreeFrame& FreeFrames() const;
+    CResButton& Buttons() const;
+    CResFrame& Frames() const;
+    CResToolWindow& ToolWindows() const;
+    CResSysButton& SysButtons() const;
+    CResToolBar& ToolBars() const;
+    CResStatusBar& StatusBars() const;
+    CResProgressBar& ProgressBars() const;
+    CResScrollBar& ScrollBars() const;
+    CResHeader& Headers() const;
+    CResComboBox& ComboBoxes() const;
+    CResIPAddress& IPAddresses() const;
+    CResHotKey& HotKeys() const;
+    CResEdit& Edits() const;
+    CResCheckBox& CheckBoxes() const;
+    CResRadioBox& RadioBoxes() const;
+    CResTrackBar& TrackBars() const;
+    CResSpin& Spins() const;
+    CResTabCtrl& TabCtrls() const;
+    CResClient& Clients() const;
+    CResControlBar& ControlBars() const;
+    CResReBar& ReBars() const;
+    CResGroupBox& GroupBoxes() const;
+    CResStatic& Statics() const;
+    CResDialog& Dialogs() const;
+    CResDatetime& Datetimes() const;
+    CResListBox& ListBoxes() const;
+    CResFontFile& FontFiles() const;
+
+private:
+    SystemEnvironment m_env;
+    CSkinIniFile m_ini;
+    CCfgData m_cfg;
+    std::string m_password;
+    std::vector<std::unique_ptr<CResourceBase>> m_collections;
+};

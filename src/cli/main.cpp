@@ -1,0 +1,62 @@
+// vornadesk-cli: inspects, converts and renders skin packages without the designer.
+
+#include <cstdio>
+#include <string>
+
+#include "cli/CliCommon.h"
+#include "cli/ConfigCommands.h"
+
+namespace {
+
+struct Command {
+    const char* name;
+    const char* summary;
+    int (*run)(const cli::Args&);
+};
+
+const Command kCommands[] = {
+    {"config", "print or normalize configuration texts (config new, config normalize)", cli::ConfigCommand},
+};
+
+void PrintHelp() {
+    std::string text =
+        "usage: vornadesk-cli COMMAND [ARGS]...\n"
+        "\n"
+        "Vornadesk's command-line tool for skin packages (.rss) and their configuration texts.\n"
+        "\n"
+        "commands:\n";
+    for (const Command& c : kCommands) {
+        text += "  ";
+        text += c.name;
+        text += std::string(10 - std::string(c.name).size(), ' ');
+        text += c.summary;
+        text += '\n';
+    }
+    text += "\nRun 'vornadesk-cli COMMAND --help' for the options of one command.\n";
+    cli::WriteStdout(text);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    cli::Args args(argv + 1, argv + argc);
+    try {
+        if (args.empty()) {
+            PrintHelp();
+            cli::Fail(cli::kUsage, "no command given");
+        }
+        if (args[0] == "--help" || args[0] == "-h" || args[0] == "help") {
+            PrintHelp();
+            return cli::kOk;
+        }
+        for (const Command& c : kCommands)
+            if (args[0] == c.name) return c.run(cli::Args(args.begin() + 1, args.end()));
+        cli::Fail(cli::kUsage, "unknown command '" + args[0] + "' (see 'vornadesk-cli --help')");
+    } catch (const cli::Failure& f) {
+        std::fprintf(stderr, "vornadesk-cli: %s\n", f.message.c_str());
+        return f.code;
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "vornadesk-cli: %s\n", e.what());
+        return 4;
+    }
+}

@@ -89,14 +89,6 @@ constexpr PositionKey kPositionKeys[] = {
     {"HorzIgnore", "VertIgnore", &SkinPositionBase::ignore, 1},
 };
 
-std::string Key(const std::string& prefix, const char* name) {
-    std::string k;
-    k.reserve(prefix.size() + 24);
-    k += prefix;
-    k += name;
-    return k;
-}
-
 }  // namespace
 
 std::string FormatColor(const Color& c) {
@@ -119,20 +111,22 @@ ConfigReader::ConfigReader(const CCfgData& cfg, std::string_view section, const 
     : m_cfg(cfg), m_section(section), m_tag("[" + vd::ToLowerAscii(section) + "]"), m_env(env),
       m_resolver(std::move(resolver)) {}
 
-const std::string* ConfigReader::Raw(std::string_view key) const { return m_cfg.Lookup(m_tag, key); }
+const std::string* ConfigReader::Raw(std::string_view prefix, std::string_view name) const {
+    return m_cfg.Lookup(m_tag, prefix, name);
+}
 
-std::string ConfigReader::GetString(std::string_view key, std::string_view def) const {
-    const std::string* v = Raw(key);
+std::string ConfigReader::GetString(std::string_view prefix, std::string_view name, std::string_view def) const {
+    const std::string* v = Raw(prefix, name);
     return v ? *v : std::string(def);
 }
 
-int ConfigReader::GetInt(std::string_view key, int def) const {
-    const std::string* v = Raw(key);
+int ConfigReader::GetInt(std::string_view prefix, std::string_view name, int def) const {
+    const std::string* v = Raw(prefix, name);
     return v ? vd::Atoi(*v) : def;
 }
 
-Color ConfigReader::GetColor(std::string_view key, Color def) const {
-    const std::string* v = Raw(key);
+Color ConfigReader::GetColor(std::string_view prefix, std::string_view name, Color def) const {
+    const std::string* v = Raw(prefix, name);
     if (!v || v->empty()) return def;
     return ParseColor(*v);
 }
@@ -142,26 +136,26 @@ std::shared_ptr<const CEnBitmap> ConfigReader::ResolvePicture(std::string_view n
 }
 
 void ConfigReader::LoadImageRecord(const std::string& prefix, SkinImageBase& image) const {
-    image.name = vd::CutToCapacity(GetString(Key(prefix, "Img"), ""), kText260);
-    for (const ImageKey& k : kImageKeys) image.*k.member = GetInt(Key(prefix, k.key), k.def);
+    image.name = vd::CutToCapacity(GetString(prefix, "Img", ""), kText260);
+    for (const ImageKey& k : kImageKeys) image.*k.member = GetInt(prefix, k.key, k.def);
     image.image = ResolvePicture(image.name);
 }
 
 void ConfigReader::LoadTextStyle(const std::string& prefix, SkinTextStyle& style) const {
-    for (const auto& k : kStyleHead) style.*k.member = GetInt(Key(prefix, k.key), k.def);
-    style.textColor = GetColor(Key(prefix, "TextColor"), m_env.SysColor(COLOR_WINDOWTEXT));
-    style.shadowColor = GetColor(Key(prefix, "ShadowColor"), m_env.SysColor(COLOR_BTNSHADOW));
-    for (const auto& k : kStyleTail) style.*k.member = GetInt(Key(prefix, k.key), k.def);
+    for (const auto& k : kStyleHead) style.*k.member = GetInt(prefix, k.key, k.def);
+    style.textColor = GetColor(prefix, "TextColor", m_env.SysColor(COLOR_WINDOWTEXT));
+    style.shadowColor = GetColor(prefix, "ShadowColor", m_env.SysColor(COLOR_BTNSHADOW));
+    for (const auto& k : kStyleTail) style.*k.member = GetInt(prefix, k.key, k.def);
 }
 
 void ConfigReader::LoadFont(const std::string& prefix, LogFont& font) const {
-    font.faceName = vd::CutToCapacity(GetString(Key(prefix, "FontName"), kFontNameDefault), LogFont::kFaceNameBytes);
-    for (const auto& k : kFontIntKeys) font.*k.member = GetInt(Key(prefix, k.key), k.def);
-    for (const auto& k : kFontByteKeys) font.*k.member = static_cast<uint8_t>(GetInt(Key(prefix, k.key), k.def));
+    font.faceName = vd::CutToCapacity(GetString(prefix, "FontName", kFontNameDefault), LogFont::kFaceNameBytes);
+    for (const auto& k : kFontIntKeys) font.*k.member = GetInt(prefix, k.key, k.def);
+    for (const auto& k : kFontByteKeys) font.*k.member = static_cast<uint8_t>(GetInt(prefix, k.key, k.def));
 }
 
 void ConfigReader::LoadPosition(const std::string& prefix, SkinPositionBase& pos, bool vertical) const {
-    for (const auto& k : kPositionKeys) pos.*k.member = GetInt(Key(prefix, vertical ? k.vert : k.horz), k.def);
+    for (const auto& k : kPositionKeys) pos.*k.member = GetInt(prefix, vertical ? k.vert : k.horz, k.def);
 }
 
 void ConfigReader::LoadPlacement(const std::string& prefix, SkinPlacement& placement) const {
@@ -174,37 +168,48 @@ void ConfigReader::LoadPlacement(const std::string& prefix, SkinPlacement& place
 ConfigWriter::ConfigWriter(CSkinIniFile& ini, std::string_view section, const SystemEnvironment& env)
     : m_ini(ini), m_section(section), m_env(env) {}
 
-void ConfigWriter::SetString(std::string_view key, std::string_view value, std::string_view def) {
-    m_ini.SetString(m_section, key, value, def, true);
+std::string& ConfigWriter::Key(std::string_view prefix, std::string_view name) {
+    m_key.assign(prefix);
+    m_key += name;
+    return m_key;
 }
 
-void ConfigWriter::SetInt(std::string_view key, int value, int def) { m_ini.SetInt(m_section, key, value, def, true); }
+void ConfigWriter::SetString(std::string_view prefix, std::string_view name, std::string_view value,
+                             std::string_view def) {
+    if (vd::EqualsIgnoreCase(value, def)) return;
+    m_ini.SetString(m_section, Key(prefix, name), value, def, true);
+}
 
-void ConfigWriter::SetColor(std::string_view key, Color value, Color def) {
+void ConfigWriter::SetInt(std::string_view prefix, std::string_view name, int value, int def) {
     if (value == def) return;
-    m_ini.SetString(m_section, key, FormatColor(value), FormatColor(def), true);
+    m_ini.SetInt(m_section, Key(prefix, name), value, def, true);
+}
+
+void ConfigWriter::SetColor(std::string_view prefix, std::string_view name, Color value, Color def) {
+    if (value == def) return;
+    m_ini.SetString(m_section, Key(prefix, name), FormatColor(value), FormatColor(def), true);
 }
 
 void ConfigWriter::SaveImageRecord(const std::string& prefix, const SkinImageBase& image) {
-    SetString(Key(prefix, "Img"), image.name, "");
-    for (const ImageKey& k : kImageKeys) SetInt(Key(prefix, k.key), image.*k.member, k.def);
+    SetString(prefix, "Img", image.name, "");
+    for (const ImageKey& k : kImageKeys) SetInt(prefix, k.key, image.*k.member, k.def);
 }
 
 void ConfigWriter::SaveTextStyle(const std::string& prefix, const SkinTextStyle& style) {
-    for (const auto& k : kStyleHead) SetInt(Key(prefix, k.key), style.*k.member, k.def);
-    SetColor(Key(prefix, "TextColor"), style.textColor, Color(0, 0, 0));
-    SetColor(Key(prefix, "ShadowColor"), style.shadowColor, m_env.SysColor(COLOR_BTNSHADOW));
-    for (const auto& k : kStyleTail) SetInt(Key(prefix, k.key), style.*k.member, k.def);
+    for (const auto& k : kStyleHead) SetInt(prefix, k.key, style.*k.member, k.def);
+    SetColor(prefix, "TextColor", style.textColor, Color(0, 0, 0));
+    SetColor(prefix, "ShadowColor", style.shadowColor, m_env.SysColor(COLOR_BTNSHADOW));
+    for (const auto& k : kStyleTail) SetInt(prefix, k.key, style.*k.member, k.def);
 }
 
 void ConfigWriter::SaveFont(const std::string& prefix, const LogFont& font) {
-    SetString(Key(prefix, "FontName"), font.faceName, kFontNameDefault);
-    for (const auto& k : kFontIntKeys) SetInt(Key(prefix, k.key), font.*k.member, k.def);
-    for (const auto& k : kFontByteKeys) SetInt(Key(prefix, k.key), font.*k.member, k.def);
+    SetString(prefix, "FontName", font.faceName, kFontNameDefault);
+    for (const auto& k : kFontIntKeys) SetInt(prefix, k.key, font.*k.member, k.def);
+    for (const auto& k : kFontByteKeys) SetInt(prefix, k.key, font.*k.member, k.def);
 }
 
 void ConfigWriter::SavePosition(const std::string& prefix, const SkinPositionBase& pos, bool vertical) {
-    for (const auto& k : kPositionKeys) SetInt(Key(prefix, vertical ? k.vert : k.horz), pos.*k.member, k.def);
+    for (const auto& k : kPositionKeys) SetInt(prefix, vertical ? k.vert : k.horz, pos.*k.member, k.def);
 }
 
 void ConfigWriter::SavePlacement(const std::string& prefix, const SkinPlacement& placement) {

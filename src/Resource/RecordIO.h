@@ -26,10 +26,13 @@ public:
     const SystemEnvironment& Env() const { return m_env; }
     const std::string& Section() const { return m_section; }
 
-    const std::string* Raw(std::string_view key) const;
-    std::string GetString(std::string_view key, std::string_view def) const;
-    int GetInt(std::string_view key, int def) const;
-    Color GetColor(std::string_view key, Color def) const;
+    // Keys are prefix + name; the pair form saves building the key when the value is missing.
+    const std::string* Raw(std::string_view prefix, std::string_view name = {}) const;
+    std::string GetString(std::string_view prefix, std::string_view name, std::string_view def) const;
+    int GetInt(std::string_view prefix, std::string_view name, int def) const;
+    Color GetColor(std::string_view prefix, std::string_view name, Color def) const;
+    std::string GetString(std::string_view key, std::string_view def) const { return GetString(key, {}, def); }
+    int GetInt(std::string_view key, int def) const { return GetInt(key, {}, def); }
 
     void LoadImageRecord(const std::string& prefix, SkinImageBase& image) const;
     void LoadTextStyle(const std::string& prefix, SkinTextStyle& style) const;
@@ -53,9 +56,12 @@ public:
     const SystemEnvironment& Env() const { return m_env; }
     const std::string& Section() const { return m_section; }
 
-    void SetString(std::string_view key, std::string_view value, std::string_view def);
-    void SetInt(std::string_view key, int value, int def);
-    void SetColor(std::string_view key, Color value, Color def);
+    // Keys are prefix + name; nothing is built when the value equals its default.
+    void SetString(std::string_view prefix, std::string_view name, std::string_view value, std::string_view def);
+    void SetInt(std::string_view prefix, std::string_view name, int value, int def);
+    void SetColor(std::string_view prefix, std::string_view name, Color value, Color def);
+    void SetString(std::string_view key, std::string_view value, std::string_view def) { SetString(key, {}, value, def); }
+    void SetInt(std::string_view key, int value, int def) { SetInt(key, {}, value, def); }
 
     void SaveImageRecord(const std::string& prefix, const SkinImageBase& image);
     void SaveTextStyle(const std::string& prefix, const SkinTextStyle& style);
@@ -64,7 +70,10 @@ public:
     void SavePlacement(const std::string& prefix, const SkinPlacement& placement);
 
 private:
+    std::string& Key(std::string_view prefix, std::string_view name);
+
     CSkinIniFile& m_ini;
     std::string m_section;
+    std::string m_key;
     const SystemEnvironment& m_env;
 };

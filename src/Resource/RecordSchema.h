@@ -140,10 +140,10 @@ public:
         const std::string k = f.key;
         f.applyNew = [a, newDef](R& r, const SystemEnvironment& env) { a(r) = newDef.Resolve(env); };
         f.load = [a, k, loadDef](R& r, const ConfigReader& in, const std::string& p) {
-            a(r) = in.GetInt(p + k, loadDef.Resolve(in.Env()));
+            a(r) = in.GetInt(p, k, loadDef.Resolve(in.Env()));
         };
         f.save = [a, k, saveDef](const R& r, ConfigWriter& out, const std::string& p) {
-            out.SetInt(p + k, a(const_cast<R&>(r)), saveDef.Resolve(out.Env()));
+            out.SetInt(p, k, a(const_cast<R&>(r)), saveDef.Resolve(out.Env()));
         };
         m_fields.push_back(std::move(f));
         return *this;
@@ -169,10 +169,10 @@ public:
         const std::string k = f.key;
         f.applyNew = [a, def, capacity](R& r, const SystemEnvironment&) { a(r) = vd::CutToCapacity(def, capacity); };
         f.load = [a, k, def, capacity](R& r, const ConfigReader& in, const std::string& p) {
-            a(r) = vd::CutToCapacity(in.GetString(p + k, def), capacity);
+            a(r) = vd::CutToCapacity(in.GetString(p, k, def), capacity);
         };
         f.save = [a, k, def](const R& r, ConfigWriter& out, const std::string& p) {
-            out.SetString(p + k, a(const_cast<R&>(r)), def);
+            out.SetString(p, k, a(const_cast<R&>(r)), def);
         };
         m_fields.push_back(std::move(f));
         return *this;
@@ -193,14 +193,14 @@ public:
         const std::string k = f.key;
         f.applyNew = [a, newDef](R& r, const SystemEnvironment& env) { a(r) = newDef.Resolve(env); };
         f.load = [a, k, loadDef](R& r, const ConfigReader& in, const std::string& p) {
-            a(r) = in.GetColor(p + k, loadDef.Resolve(in.Env()));
+            a(r) = in.GetColor(p, k, loadDef.Resolve(in.Env()));
         };
         f.save = [a, k, saveDef, alwaysWrite](const R& r, ConfigWriter& out, const std::string& p) {
             const Color c = a(const_cast<R&>(r));
             if (alwaysWrite)
-                out.SetString(p + k, FormatColor(c), "");
+                out.SetString(p, k, FormatColor(c), "");
             else
-                out.SetColor(p + k, c, saveDef.Resolve(out.Env()));
+                out.SetColor(p, k, c, saveDef.Resolve(out.Env()));
         };
         m_fields.push_back(std::move(f));
         return *this;

@@ -5,18 +5,42 @@
 
 #include "Resource/TextUtil.h"
 
+namespace {
+std::string_view LeadingDigits(std::string_view key) {
+    size_t i = 0;
+    while (i < key.size() && key[i] >= '0' && key[i] <= '9') ++i;
+    return key.substr(0, i);
+}
+}  // namespace
+
+CSkinIniFile::Index& CSkinIniFile::Section::Group(std::string_view key) {
+    const std::string_view digits = LeadingDigits(key);
+    if (!lastGroup || lastGroupKey != digits) {
+        auto it = groups.find(digits);
+        if (it == groups.end()) it = groups.emplace(std::string(digits), Index{}).first;
+        lastGroup = &it->second;
+        lastGroupKey.assign(digits);
+    }
+    return *lastGroup;
+}
+
+const CSkinIniFile::Index* CSkinIniFile::Section::FindGroup(std::string_view key) const {
+    auto it = groups.find(LeadingDigits(key));
+    return it == groups.end() ? nullptr : &it->second;
+}
+
 void CSkinIniFile::Clear() {
     m_sections.clear();
     m_sectionIndex.clear();
 }
 
 CSkinIniFile::Section* CSkinIniFile::FindSection(std::string_view name) {
-    auto it = m_sectionIndex.find(std::string(name));
+    auto it = m_sectionIndex.find(name);
     return it == m_sectionIndex.end() ? nullptr : &m_sections[it->second];
 }
 
 const CSkinIniFile::Section* CSkinIniFile::FindSection(std::string_view name) const {
-    auto it = m_sectionIndex.find(std::string(name));
+    auto it = m_sectionIndex.find(name);
     return it == m_sectionIndex.end() ? nullptr : &m_sections[it->second];
 }
 
@@ -27,17 +51,18 @@ bool CSkinIniFile::SetString(std::string_view section, std::string_view key, std
     if (!s) {
         if (!create) return false;
         m_sectionIndex.emplace(std::string(section), m_sections.size());
-        m_sections.push_back(Section{std::string(section), {}, {}, {}});
+        m_sections.emplace_back();
         s = &m_sections.back();
+        s->name = std::string(section);
     }
-    std::string keyText(key);
-    auto it = s->keyIndex.find(keyText);
+    Index& group = s->Group(key);
+    auto it = group.find(key);
     size_t index;
-    if (it == s->keyIndex.end()) {
+    if (it == group.end()) {
         if (!create) return false;
         index = s->keys.size();
-        s->keyIndex.emplace(keyText, index);
-        s->keys.push_back(std::move(keyText));
+        group.emplace(std::string(key), index);
+        s->keys.emplace_back(key);
         s->values.emplace_back();
     } else {
         index = it->second;
@@ -84,6 +109,8 @@ bool CSkinIniFile::WriteFile() const {
 const std::string* CSkinIniFile::Find(std::string_view section, std::string_view key) const {
     const Section* s = FindSection(section);
     if (!s) return nullptr;
-    auto it = s->keyIndex.find(std::string(key));
-    return it == s->keyIndex.end() ? nullptr : &s->values[it->second];
+    const Index* group = s->FindGroup(key);
+    if (!group) return nullptr;
+    auto it = group->find(key);
+    return it == group->end() ? nullptr : &s->values[it->second];
 }

@@ -32,16 +32,28 @@ public:
     const std::string* Find(std::string_view section, std::string_view key) const;
 
 private:
+    struct Hash {
+        using is_transparent = void;
+        size_t operator()(std::string_view s) const { return std::hash<std::string_view>{}(s); }
+    };
+    using Index = std::unordered_map<std::string, size_t, Hash, std::equal_to<>>;
+    // Key positions grouped by the item number that starts the key: an item's keys are written together,
+    // so the search stays in a small table however large the skin is.
     struct Section {
         std::string name;
         std::vector<std::string> keys;
         std::vector<std::string> values;
-        std::unordered_map<std::string, size_t> keyIndex;  // exact key -> position, so large skins save linearly
+        std::unordered_map<std::string, Index, Hash, std::equal_to<>> groups;
+        std::string lastGroupKey;
+        Index* lastGroup = nullptr;
+
+        Index& Group(std::string_view key);
+        const Index* FindGroup(std::string_view key) const;
     };
     Section* FindSection(std::string_view name);
     const Section* FindSection(std::string_view name) const;
 
     std::string m_path;
     std::vector<Section> m_sections;
-    std::unordered_map<std::string, size_t> m_sectionIndex;
+    Index m_sectionIndex;
 };

@@ -1,0 +1,115 @@
+#pragma once
+// Zip archives held entirely in memory, read and written through minizip's I/O callbacks, so a package
+// never touches a temporary file and archive content can never name a file on disk.
+
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace vd {
+
+// Largest entry the reader inflates unless told otherwise; a skin's pictures and configuration are far
+// smaller, so anything beyond this is a damaged or hostile package.
+inline constexpr uint64_t kDefaultZipEntryLimit = 256ull * 1024 * 1024;
+
+struct ZipEntryInfo {
+    std::string name;           // the stored bytes of the name, unchanged
+    uint64_t size = 0;          // uncompressed size as the central directory declares it
+    uint64_t compressedSize = 0;
+};
+
+enum class ZipExtractStatus {
+    Ok,
+    NoSuchEntry,  // index out of range or no archive open
+    TooLarge,     // declared or actual size beyond the entry limit
+    Corrupt,      // unreadable entry data, or fewer bytes than declared
+    CrcMismatch,
+};
+
+// Reads a zip archive from a byte range that the caller keeps alive and unchanged while the reader is
+// open. The entry list is read once at Open; entries are then addressed by their index in archive order.
+class ZipReader {
+public:
+    ZipReader();
+    ~ZipReader();
+    ZipReader(const ZipReader&) = delete;
+    ZipReader& operator=(const ZipReader&) = delete;
+
+    // False when the bytes are not a readable zip archive; ErrorString() says why.
+    bool Open(const uint8_t* data, size_t size);
+    void Close();
+    bool IsOpen() const { return m_handle != nullptr || m_openWithoutEntries; }
+
+    int EntryCount() const { return static_cast<int>(m_entries.size()); }
+    // The entry at `index`, or nullptr past the last one.
+    const ZipEntryInfo* Entry(int index) const;
+    const std::vector<ZipEntryInfo>& Entries() const { return m_entries; }
+    // Index of the first entry whose name equals `name` ignoring ASCII case, or -1.
+    int FindEntry(std::string_view name) const;
+
+    void SetEntryLimit(uint64_t limit) { m_entryLimit = limit; }
+    uint64_t EntryLimit() const { return m_entryLimit; }
+
+    // Replaces `out` with exactly the uncompressed bytes of the entry. On failure `out` is emptied and
+    // `error` (when given) names the entry and the reason.
+    ZipExtractStatus Extract(int index, std::vector<uint8_t>& out, std::string* error = nullptr);
+
+    const std::string& ErrorString() const { return m_error; }
+
+    struct MemoryStream;
+
+private:
+    struct Position {
+        uint64_t directoryOffset = 0;
+        uint64_t fileNumber = 0;
+        unsigned long method = 0;
+        unsigned long flags = 0;
+    };
+
+    std::unique_ptr<MemoryStream> m_stream;
+    void* m_handle = nullptr;  // unzFile
+    bool m_openWithoutEntries = false;
+    std::vector<ZipEntryInfo> m_entries;
+    std::vector<Position> m_positions;
+    uint64_t m_entryLimit = kDefaultZipEntryLimit;
+    std::string m_error;
+};
+
+// Builds a zip archive in memory; entries keep their insertion order and are deflate-compressed.
+class ZipWriter {
+public:
+    // `level` is a zlib compression level (Z_DEFAULT_COMPRESSION is -1).
+    explicit ZipWriter(int level = -1);
+    ~ZipWriter();
+    ZipWriter(const ZipWriter&) = delete;
+    ZipWriter& operator=(const ZipWriter&) = delete;
+
+    // False when the entry could not be added; the writer is then failed and Finish() gives nothing.
+    bool AddEntry(std::string_view name, const uint8_t* bytes, size_t size);
+    bool AddEntry(std::string_view name, const std::vector<uint8_t>& bytes) {
+        return AddEntry(name, bytes.data(), bytes.size());
+    }
+
+    // Closes the archive and hands over its bytes. An empty result means failure (a valid archive is
+    // never empty); ErrorString() says why. The writer takes no entries afterwards.
+    std::vector<uint8_t> Finish();
+
+    bool Failed() const { return !m_error.empty(); }
+    const std::string& ErrorString() const { return m_error; }
+
+    struct MemoryStream;
+
+private:
+    void Fail(std::string message);
+
+    std::unique_ptr<MemoryStream> m_stream;
+    void* m_handle = nullptr;  // zipFile
+    int m_level;
+    bool m_finished = false;
+    std::string m_error;
+};
+
+}  // namespace vd

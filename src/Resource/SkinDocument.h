@@ -5,11 +5,13 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <cstdint>
 #include <string_view>
 #include <vector>
 
 #include "Resource/CfgData.h"
 #include "Resource/KindInfo.h"
+#include "Resource/PackageFormat.h"
 #include "Resource/SkinIniFile.h"
 #include "Resource/SystemEnvironment.h"
 
@@ -68,6 +70,30 @@ public:
 
     // Removes every item of every collection (reverse registry order) and the configuration data.
     void ClearAll();
+
+    // ---- the package file (.rss) ----
+    // Reads a package into this (empty) document: header, archive, configuration entry, pictures, then every
+    // collection. The result says why an open failed; nothing is loaded then.
+    vd::OpenResult Open(const std::string& path, std::string_view password);
+    // The same for a package in memory; `name` gives the configuration entry's name as a path would.
+    vd::OpenResult OpenFromMemory(std::string_view name, std::string_view password, const uint8_t* data, size_t size);
+    // Writes the document as a package: pictures first, the configuration entry last. The destination is
+    // replaced only when everything succeeded. False with a reason otherwise.
+    bool Save(const std::string& path, std::string_view password, bool scramble = true, std::string* error = nullptr);
+    // What an open does once the archive is read: takes the configuration text as stored and the picture
+    // entries in archive order (name and bytes), decodes the pictures and loads every collection.
+    struct PictureBytes {
+        std::string name;
+        std::shared_ptr<const std::vector<uint8_t>> data;
+    };
+    void LoadPackageContents(std::string configText, std::vector<PictureBytes> pictures);
+    // The package bytes Save writes, for a destination path (which names the configuration entry).
+    std::vector<uint8_t> BuildPackage(const std::string& path, std::string_view password, bool scramble,
+                                      std::string* error = nullptr);
+    // Things the last Open or Save passed over (an unreadable picture entry, a picture whose file is gone).
+    const std::vector<std::string>& Warnings() const { return m_warnings; }
+    // The configuration entry's text as stored, unscrambled (for inspection).
+    const std::string& StoredConfigText() const { return m_storedConfig; }
 
     // Loads every collection but the pictures from the configuration data, in registry order. A collection
     // that fails stops at its failing item; the others still load.
@@ -133,5 +159,7 @@ private:
     CSkinIniFile m_ini;
     CCfgData m_cfg;
     std::string m_password;
+    std::string m_storedConfig;
+    std::vector<std::string> m_warnings;
     std::vector<std::unique_ptr<CResourceBase>> m_collections;
 };

@@ -17,6 +17,40 @@ bool WantsHelp(const Args& args) {
     return false;
 }
 
+const std::string* Options::Get(const std::string& name) const {
+    for (const auto& [key, value] : values)
+        if (key == name) return &value;
+    return nullptr;
+}
+
+Options ParseOptions(const Args& args, const std::vector<std::string>& known) {
+    Options o;
+    for (size_t i = 0; i < args.size(); ++i) {
+        const std::string& a = args[i];
+        if (a.size() > 2 && a.compare(0, 2, "--") == 0) {
+            std::string name = a, value;
+            const size_t eq = a.find('=');
+            if (eq != std::string::npos) {
+                name = a.substr(0, eq);
+                value = a.substr(eq + 1);
+            } else {
+                if (i + 1 >= args.size()) Fail(kUsage, "option " + a + " needs a value");
+                value = args[++i];
+            }
+            bool ok = false;
+            for (const std::string& k : known) ok = ok || k == name;
+            if (!ok) Fail(kUsage, "unknown option " + name);
+            o.values.emplace_back(name, value);
+        } else if (a == "-o") {
+            if (i + 1 >= args.size()) Fail(kUsage, "option -o needs a value");
+            o.values.emplace_back("-o", args[++i]);
+        } else {
+            o.positional.push_back(a);
+        }
+    }
+    return o;
+}
+
 std::string ReadInput(const std::string& path, size_t limit) {
     std::string data;
     if (path.empty() || path == "-") {

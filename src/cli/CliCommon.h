@@ -11,6 +11,11 @@ enum ExitCode {
     kOk = 0,
     kUsage = 1,
     kBadInput = 2,  // config commands: input that cannot be used
+    // package commands
+    kUnknownFormat = 2,
+    kWrongPassword = 3,
+    kBadPackage = 4,
+    kCannotWrite = 5,
 };
 
 // Thrown by commands to leave with a one-line message on stderr and the given status.
@@ -24,6 +29,14 @@ struct Failure {
 using Args = std::vector<std::string>;
 
 bool WantsHelp(const Args& args);
+
+// Splits "--name value" options from the positional arguments; an option not in `known` is a usage error.
+struct Options {
+    Args positional;
+    std::vector<std::pair<std::string, std::string>> values;
+    const std::string* Get(const std::string& name) const;
+};
+Options ParseOptions(const Args& args, const std::vector<std::string>& known);
 
 // Reads a whole file, or standard input for "-" or an empty path.
 std::string ReadInput(const std::string& path, size_t limit);

@@ -12,9 +12,11 @@ namespace {
 constexpr size_t kConfigLimit = 256u << 20;
 
 constexpr const char* kConfigHelp =
-    "usage: vornadesk-cli config new [KIND[:N]]...\n"
+    "usage: vornadesk-cli config PKG [--password PW]\n"
+    "       vornadesk-cli config new [KIND[:N]]...\n"
     "       vornadesk-cli config normalize [FILE]\n"
     "\n"
+    "PKG        prints the configuration text stored in a package, unscrambled\n"
     "new        prints the configuration text that saving writes for a new skin to which N (default 1)\n"
     "           objects of each KIND were added, in the order given. KIND is a section name such as\n"
     "           Application, Frames, Buttons, SysButtons, ScrollBars or ComboBoxs (any letter case).\n"

@@ -5,6 +5,7 @@
 
 #include "cli/CliCommon.h"
 #include "cli/ConfigCommands.h"
+#include "cli/PackageCommands.h"
 
 namespace {
 
@@ -14,8 +15,20 @@ struct Command {
     int (*run)(const cli::Args&);
 };
 
+// "config PKG" prints a package's stored configuration; "config new|normalize" work on texts.
+int Config(const cli::Args& args) {
+    if (!args.empty() && args[0] != "new" && args[0] != "normalize" && args[0] != "--help" && args[0] != "-h")
+        return cli::ConfigOfPackageCommand(args);
+    return cli::ConfigCommand(args);
+}
+
 const Command kCommands[] = {
-    {"config", "print or normalize configuration texts (config new, config normalize)", cli::ConfigCommand},
+    {"info", "show a package's skin details, objects and pictures", cli::InfoCommand},
+    {"config", "print a package's configuration, or make and normalize configuration texts", Config},
+    {"new", "save a new skin with the objects asked for as a package", cli::NewPackageCommand},
+    {"resave", "open a package and save it again", cli::ResaveCommand},
+    {"unpack", "write a package's configuration and pictures into a folder", cli::UnpackCommand},
+    {"pack", "build a package from a folder written by unpack", cli::PackCommand},
 };
 
 void PrintHelp() {

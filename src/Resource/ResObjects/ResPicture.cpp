@@ -13,13 +13,23 @@ Picture* CResPicture::FindByName(std::string_view name) const {
     return nullptr;
 }
 
-Picture* CResPicture::Add(std::string sourcePath, std::string name, std::shared_ptr<const CEnBitmap> image,
-                          std::shared_ptr<const std::vector<uint8_t>> data, int id) {
+Picture* CResPicture::Add(std::string sourcePath, std::string name, std::shared_ptr<const CEnBitmap> image) {
     auto p = std::make_unique<Picture>();
-    p->ID = id != 0 ? id : m_lastId + 1;
+    p->ID = m_lastId + 1;
     p->name = vd::CutToCapacity(name, kText260);
     p->Caption = vd::CutToCapacity(name, kText255);
     p->sourcePath = vd::CutToCapacity(sourcePath, kText260);
+    p->image = std::move(image);
+    return static_cast<Picture*>(AddItem(std::move(p)));
+}
+
+Picture* CResPicture::AddLoaded(std::string name, std::shared_ptr<const std::vector<uint8_t>> data,
+                                std::shared_ptr<const CEnBitmap> image, int id) {
+    auto p = std::make_unique<Picture>();
+    p->ID = id;
+    p->name = vd::CutToCapacity(name, kText260);
+    p->Caption = vd::CutToCapacity(name, kText255);
+    p->sourcePath = kOpenSkinSource;
     p->image = std::move(image);
     p->data = std::move(data);
     return static_cast<Picture*>(AddItem(std::move(p)));

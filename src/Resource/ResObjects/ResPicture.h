@@ -37,8 +37,11 @@ public:
     Picture* FindPicture(int id) const { return static_cast<Picture*>(Find(id)); }
     Picture* FindByName(std::string_view name) const;  // first match, ignoring case
 
-    Picture* Add(std::string sourcePath, std::string name, std::shared_ptr<const CEnBitmap> image,
-                 std::shared_ptr<const std::vector<uint8_t>> data = nullptr, int id = 0);
+    // A picture loaded from a file: next free ID, no bytes kept (they are read from the file when saving).
+    Picture* Add(std::string sourcePath, std::string name, std::shared_ptr<const CEnBitmap> image);
+    // A picture read from a package: its bytes in memory and the ID the configuration gives it.
+    Picture* AddLoaded(std::string name, std::shared_ptr<const std::vector<uint8_t>> data,
+                       std::shared_ptr<const CEnBitmap> image, int id);
 
     void SetSink(PictureSink sink) { m_sink = std::move(sink); }
 

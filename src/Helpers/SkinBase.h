@@ -3,7 +3,8 @@
 // gradients, the stepped fill, styled and rotated text and raised icons. They draw through a QPainter on a
 // QImage the way the skinning engine draws with GDI, so a preview shows what a skinned window will show.
 //
-// Pictures are ARGB32 premultiplied (RGB32 and other formats are accepted and converted per call).
+// Pictures are 32-bit images: ARGB32 premultiplied, RGB32, or straight ARGB32 (the image objects' BGRA
+// pixels as they are, which keeps the alpha blend exact); other formats are converted per call.
 // Scaling is nearest neighbour: destination pixel i of n samples source pixel ((2i + 1) * m) / (2n) of m.
 // Source pixels outside the picture are never read; the destination keeps its pixels there.
 // When the painter draws straight onto a 32-bit image (no scaling or rotation, a rectangular clip, full

@@ -28,13 +28,14 @@ std::vector<int> AxisMap(PartMode mode, int visStart, int visLength, int dstStar
     return map;
 }
 
+template <bool kStraight>
 inline uint32_t BlendPixel(uint32_t d, uint32_t s) {
     const uint32_t a = qAlpha(s);
     if (a == 255)
         return s;
     if (a == 0)
         return d;
-    const QRgb u = qUnpremultiply(s);
+    const QRgb u = kStraight ? s : qUnpremultiply(s);
     const uint32_t ia = 255 - a;
     const uint32_t da = qAlpha(d);
     // Opaque destinations stay opaque; translucent ones (scratch images) gain coverage as "over" does.
@@ -43,7 +44,7 @@ inline uint32_t BlendPixel(uint32_t d, uint32_t s) {
     return qRgba(channel(qRed(d), qRed(u)), channel(qGreen(d), qGreen(u)), channel(qBlue(d), qBlue(u)), oa);
 }
 
-template <bool kBlend, bool kKeyed>
+template <bool kBlend, bool kKeyed, bool kStraight>
 void ComposeRows(const Surface& s, const QRect& vis, const QImage& picture, const std::vector<int>& xs,
                  const std::vector<int>& ys, uint32_t keyRgb) {
     const int width = vis.width();
@@ -57,7 +58,8 @@ void ComposeRows(const Surface& s, const QRect& vis, const QImage& picture, cons
             const int sx = xs[static_cast<size_t>(i)];
             if (sx < 0)
                 continue;
-            uint32_t v = kBlend ? BlendPixel(drow[i], srow[sx]) : srow[sx];
+            const uint32_t src = srow[sx];
+            uint32_t v = kBlend ? BlendPixel<kStraight>(drow[i], src) : kStraight ? qPremultiply(src) : src;
             v |= s.alphaMask;
             if constexpr (kKeyed) {
                 if (MatchesKey(v, keyRgb))
@@ -120,6 +122,17 @@ void CopyRowsFast(const Surface& s, const QRect& vis, const QImage& picture, con
         }
         firstRow[static_cast<size_t>(sy)] = j;
     }
+}
+
+// Straight-alpha pictures (the image objects' own pixel layout) blend with their exact colour values.
+void ComposeStraight(const Surface& s, const QRect& vis, const QImage& picture, const std::vector<int>& xs,
+                     const std::vector<int>& ys, Blend blend, bool keyed, uint32_t keyRgb) {
+    if (blend == Blend::Alpha)
+        keyed ? ComposeRows<true, true, true>(s, vis, picture, xs, ys, keyRgb)
+              : ComposeRows<true, false, true>(s, vis, picture, xs, ys, keyRgb);
+    else
+        keyed ? ComposeRows<false, true, true>(s, vis, picture, xs, ys, keyRgb)
+              : ComposeRows<false, false, true>(s, vis, picture, xs, ys, keyRgb);
 }
 
 }  // namespace
@@ -186,8 +199,13 @@ Surface SurfaceOf(QImage& image) {
 }
 
 const QImage& Normalized(const QImage& picture, QImage& holder) {
-    if (picture.format() == QImage::Format_ARGB32_Premultiplied || picture.format() == QImage::Format_RGB32)
+    switch (picture.format()) {
+    case QImage::Format_ARGB32_Premultiplied:
+    case QImage::Format_RGB32:
+    case QImage::Format_ARGB32:
         return picture;
+    default: break;
+    }
     holder = picture.convertToFormat(QImage::Format_ARGB32_Premultiplied);
     return holder;
 }
@@ -206,18 +224,17 @@ void ComposePart(const Surface& s, const QRect& dst, const QImage& picture, cons
     const auto ys = AxisMap(mode, vis.top(), vis.height(), dst.top(), dst.height(), src.top(), src.height(),
                             picture.height());
     const uint32_t keyRgb = key ? KeyRgb(*key) : 0;
-    if (blend == Blend::Alpha) {
-        if (key)
-            ComposeRows<true, true>(s, vis, picture, xs, ys, keyRgb);
-        else
-            ComposeRows<true, false>(s, vis, picture, xs, ys, keyRgb);
-    } else if (key) {
-        ComposeRows<false, true>(s, vis, picture, xs, ys, keyRgb);
-    } else if (s.alphaMask != 0) {
-        ComposeRows<false, false>(s, vis, picture, xs, ys, keyRgb);
-    } else {
+    if (picture.format() == QImage::Format_ARGB32)
+        ComposeStraight(s, vis, picture, xs, ys, blend, key.has_value(), keyRgb);
+    else if (blend == Blend::Alpha)
+        key ? ComposeRows<true, true, false>(s, vis, picture, xs, ys, keyRgb)
+            : ComposeRows<true, false, false>(s, vis, picture, xs, ys, keyRgb);
+    else if (key)
+        ComposeRows<false, true, false>(s, vis, picture, xs, ys, keyRgb);
+    else if (s.alphaMask != 0)
+        ComposeRows<false, false, false>(s, vis, picture, xs, ys, keyRgb);
+    else
         CopyRowsFast(s, vis, picture, xs, ys, mode == PartMode::Stretch);
-    }
 }
 
 void CopyKeyed(const Surface& s, const QImage& composed, QPoint at, Color key) {

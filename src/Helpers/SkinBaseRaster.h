@@ -38,7 +38,8 @@ std::optional<DirectTarget> Direct(QPainter& painter);
 // A surface over a whole ARGB32 premultiplied image.
 Surface SurfaceOf(QImage& image);
 
-// The picture as 32-bit premultiplied pixels (RGB32 is used as it is); holder keeps a conversion alive.
+// The picture as 32-bit pixels: ARGB32 premultiplied, RGB32 and straight ARGB32 are used as they are, other
+// formats converted to premultiplied into holder.
 const QImage& Normalized(const QImage& picture, QImage& holder);
 
 // Composes the source rectangle of picture into dst (surface coordinates; both sizes positive) by mode,

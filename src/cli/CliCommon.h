@@ -39,7 +39,7 @@ struct Options {
 Options ParseOptions(const Args& args, const std::vector<std::string>& known);
 
 // Reads a whole file, or standard input for "-" or an empty path.
-std::string ReadInput(const std::string& path, size_t limit);
+std::string ReadInput(const std::string& path, size_t limit, int failCode = kBadInput);
 
 void WriteStdout(std::string_view bytes);
 

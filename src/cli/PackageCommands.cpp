@@ -186,7 +186,7 @@ int PackCommand(const Args& args) {
     if (WantsHelp(args)) return WriteStdout(kPackageHelp), kOk;
     const Options o = Parse(args, {"--password"}, 2, "usage: vornadesk-cli pack DIR OUT.rss [--password PW]");
     const fs::path dir(o.positional[0]);
-    const std::string config = ReadInput((dir / "config.ini").string(), vd::kDefaultZipEntryLimit);
+    const std::string config = ReadInput((dir / "config.ini").string(), vd::kDefaultZipEntryLimit, kBadPackage);
 
     // Pictures in the order the configuration lists them (the order they had in the package), then any
     // other picture files in name order.

@@ -44,7 +44,8 @@ check "one-line error" 1 "$(wc -l < "$tmp/err")"
 "$cli" config new Buttons:x >/dev/null 2>&1; check "bad count: status" 1 $?
 "$cli" config new Frames:500 >/dev/null 2>"$tmp/err"; check "block full: status" 2 $?
 grep -q "Frames" "$tmp/err"; check "block full names the kind" 0 $?
-"$cli" config bogus >/dev/null 2>&1; check "unknown subcommand" 1 $?
+"$cli" config bogus.rss >/dev/null 2>"$tmp/err"; check "config of a missing package" 4 $?
+grep -q "bogus.rss" "$tmp/err"; check "names the package" 0 $?
 "$cli" frobnicate >/dev/null 2>&1; check "unknown command" 1 $?
 "$cli" config normalize /nonexistent/file >/dev/null 2>&1; check "unreadable file" 2 $?
 "$cli" --help | grep -q "config"; check "--help lists commands" 0 $?

@@ -215,6 +215,20 @@ TEST(NinePart, NonBmpPicturesBlendByAlphaAndBmpPicturesCopy) {
     EXPECT_EQ(Raw(bmp, 1, 0), 0u);
 }
 
+TEST(NinePart, StraightAlphaPicturesBlendWithTheirExactColours) {
+    QImage picture(1, 1, QImage::Format_ARGB32);  // the image objects' BGRA bytes
+    picture.setPixel(0, 0, qRgba(201, 13, 99, 77));
+    SkinImageBase s;
+    s.right = 1, s.bottom = 1;
+    QImage png = Canvas(1, 1, qRgb(10, 200, 30));
+    {
+        QPainter p(&png);
+        DrawSkinImage(p, png.rect(), s, picture, 6, std::nullopt, false);
+    }
+    // Per channel (d * 178 >> 8) + (s * 77 >> 8).
+    EXPECT_EQ(Raw(png, 0, 0), qRgb(6 + 60, 139 + 3, 20 + 29));
+}
+
 TEST(NinePart, NothingToDrawReportsFalse) {
     QImage canvas = Canvas(8, 8, kBackground);
     QPainter p(&canvas);

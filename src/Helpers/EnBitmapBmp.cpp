@@ -237,6 +237,15 @@ bool DecodeDib(const uint8_t* data, size_t size, size_t pixelOffset, bool iconEn
         return Fail(error, "corrupted BMP: no pixel data");
 
     const size_t w = size_t(info.width), h = size_t(info.height);
+    const uint8_t* bits = data + pixelOffset;
+    const size_t available = size - pixelOffset;
+    const bool rle = info.compression == kBiRle8 || info.compression == kBiRle4;
+    // Raw rows must all be there before memory is taken for them (RLE can legitimately be tiny).
+    const size_t stride = (w * size_t(info.bpp) + 31) / 32 * 4;
+    const size_t lastRow = (w * size_t(info.bpp) + 7) / 8;  // the final row may lack its padding
+    if (!rle && available < stride * (h - 1) + lastRow)
+        return Fail(error, "corrupted BMP: pixel data truncated");
+
     try {
         out.pixels.assign(w * h * 4, 0);
     } catch (const std::bad_alloc&) {
@@ -246,10 +255,8 @@ bool DecodeDib(const uint8_t* data, size_t size, size_t pixelOffset, bool iconEn
     out.height = int(h);
     out.hasAlpha = false;
     uint8_t* pixels = out.pixels.data();
-    const uint8_t* bits = data + pixelOffset;
-    const size_t available = size - pixelOffset;
 
-    if (info.compression == kBiRle8 || info.compression == kBiRle4) {
+    if (rle) {
         std::vector<uint8_t> indices;
         try {
             indices.assign(w * h, 0);
@@ -266,11 +273,6 @@ bool DecodeDib(const uint8_t* data, size_t size, size_t pixelOffset, bool iconEn
         }
         return true;
     }
-
-    const size_t stride = (w * size_t(info.bpp) + 31) / 32 * 4;
-    const size_t lastRow = (w * size_t(info.bpp) + 7) / 8;  // the final row may lack its padding
-    if (available < stride * (h - 1) + lastRow)
-        return Fail(error, "corrupted BMP: pixel data truncated");
 
     const int bytesPerPixel = info.bpp / 8;
     bool anyAlpha = false;

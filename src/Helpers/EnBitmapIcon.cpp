@@ -105,10 +105,24 @@ bool DecodeIconFile(const uint8_t* data, size_t size, BgraImage& out, std::strin
         if (Peek(c))
             candidates.push_back(c);
     }
-    std::stable_sort(candidates.begin(), candidates.end(), [](const Candidate& a, const Candidate& b) {
-        return a.area != b.area ? a.area > b.area : a.bpp > b.bpp;
+    // Entries sharing their bytes are tried once: a failed try can cost a full decode, and a crafted
+    // directory may repeat one large entry thousands of times. For the same reason only the best few
+    // distinct entries are tried at all.
+    std::sort(candidates.begin(), candidates.end(), [](const Candidate& a, const Candidate& b) {
+        return a.data != b.data ? a.data < b.data : a.size != b.size ? a.size < b.size : a.index < b.index;
+    });
+    candidates.erase(std::unique(candidates.begin(), candidates.end(),
+                                 [](const Candidate& a, const Candidate& b) { return a.data == b.data && a.size == b.size; }),
+                     candidates.end());
+    std::sort(candidates.begin(), candidates.end(), [](const Candidate& a, const Candidate& b) {
+        if (a.area != b.area)
+            return a.area > b.area;
+        return a.bpp != b.bpp ? a.bpp > b.bpp : a.index < b.index;
     });
 
+    constexpr size_t kMaxTries = 16;
+    if (candidates.size() > kMaxTries)
+        candidates.resize(kMaxTries);
     error = "no usable image in the icon file";
     for (const Candidate& c : candidates) {
         std::string reason;

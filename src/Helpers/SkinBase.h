@@ -67,7 +67,7 @@ struct SlicePart {
 };
 
 // The nine parts in drawing order: four corners, top, left, right and bottom edges, centre. Negative
-// slice sizes count as 0.
+// slice sizes count as 0; values beyond 2^24 are cut to it.
 std::array<SlicePart, 9> NinePartLayout(const SkinImageBase& image, int width, int height);
 
 // Draws the record's rectangle of picture in nine parts into dst, over what dst holds. kind is the

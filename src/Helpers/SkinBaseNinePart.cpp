@@ -11,13 +11,19 @@ namespace {
 
 PartMode EdgeMode(int mode) { return mode != 0 ? PartMode::Stretch : PartMode::Tile; }
 
+// Records come from skin files: values far beyond any picture are cut so that the part arithmetic
+// cannot overflow.
+constexpr int kCoordinateLimit = 1 << 24;
+int Coordinate(int v) { return std::clamp(v, -kCoordinateLimit, kCoordinateLimit); }
+int SliceSize(int v) { return std::clamp(v, 0, kCoordinateLimit); }
+
 struct Slices {
     int left, right, top, bottom;
 };
 
 Slices SliceSizes(const SkinImageBase& image) {
-    return {std::max(0, image.leftWidth), std::max(0, image.rightWidth), std::max(0, image.topHeight),
-            std::max(0, image.bottomHeight)};
+    return {SliceSize(image.leftWidth), SliceSize(image.rightWidth), SliceSize(image.topHeight),
+            SliceSize(image.bottomHeight)};
 }
 
 }  // namespace
@@ -25,7 +31,8 @@ Slices SliceSizes(const SkinImageBase& image) {
 std::array<SlicePart, 9> NinePartLayout(const SkinImageBase& image, int w, int h) {
     const Slices sz = SliceSizes(image);
     const int lw = sz.left, rw = sz.right, th = sz.top, bh = sz.bottom;
-    const int sl = image.left, st = image.top, sr = image.right, sb = image.bottom;
+    const int sl = Coordinate(image.left), st = Coordinate(image.top);
+    const int sr = Coordinate(image.right), sb = Coordinate(image.bottom);
     const int centreRight = w - rw < 0 ? lw : w - rw;
     return {{
         {{0, 0, lw, th}, {sl, st, sl + lw, st + th}, PartMode::Copy},

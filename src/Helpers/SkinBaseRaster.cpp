@@ -16,7 +16,7 @@ std::vector<int> AxisMap(PartMode mode, int visStart, int visLength, int dstStar
                          int srcLength, int limit) {
     std::vector<int> map(static_cast<size_t>(visLength));
     for (int i = 0; i < visLength; ++i) {
-        const int64_t offset = visStart + i - dstStart;
+        const int64_t offset = int64_t(visStart) + i - dstStart;
         int64_t v = srcStart;
         switch (mode) {
         case PartMode::Copy: v += offset; break;

@@ -39,6 +39,8 @@ public:
     virtual void RemoveAll();
     // An exact copy of a record of this kind (records are value types).
     virtual std::unique_ptr<SkinResStruct> CloneItem(const SkinResStruct& item) const = 0;
+    // Overwrites a record of this kind with another's values in place, so pointers to it stay valid.
+    virtual void AssignItem(SkinResStruct& target, const SkinResStruct& source) const = 0;
 
     // The generic collection load: false when "Indexs" is empty or an item fails (items before it stay).
     virtual bool Load();
@@ -106,6 +108,9 @@ public:
     }
     std::unique_ptr<SkinResStruct> CloneItem(const SkinResStruct& item) const override {
         return std::make_unique<R>(static_cast<const R&>(item));
+    }
+    void AssignItem(SkinResStruct& target, const SkinResStruct& source) const override {
+        static_cast<R&>(target) = static_cast<const R&>(source);
     }
 
 protected:

@@ -54,7 +54,7 @@ TEST_P(BmpPaletteDepth, IndicesMapThroughPaletteAndRowsTurnTopDown) {
             rows.back().push_back(uint32_t((x * 3 + y * 5) % colors));
     }
     for (bool topDown : {false, true}) {
-        DibSpec s;
+        DibParts s;
         s.width = 11;
         s.height = topDown ? -3 : 3;
         s.bpp = uint16_t(bpp);
@@ -75,7 +75,7 @@ TEST_P(BmpPaletteDepth, IndicesMapThroughPaletteAndRowsTurnTopDown) {
 INSTANTIATE_TEST_SUITE_P(Depths, BmpPaletteDepth, testing::Values(1, 4, 8));
 
 TEST(BmpDecode, PaletteSizeComesFromClrUsedAndMissingEntriesAreBlack) {
-    DibSpec s;
+    DibParts s;
     s.width = 4;
     s.height = 1;
     s.bpp = 8;
@@ -97,7 +97,7 @@ TEST(BmpDecode, PaletteSizeComesFromClrUsedAndMissingEntriesAreBlack) {
 }
 
 TEST(BmpDecode, PixelOffsetFollowsBfOffBitsOrFallsBackWhenImpossible) {
-    DibSpec s;
+    DibParts s;
     s.width = 2;
     s.height = 1;
     s.bpp = 24;
@@ -118,7 +118,7 @@ TEST(BmpDecode, PixelOffsetFollowsBfOffBitsOrFallsBackWhenImpossible) {
 }
 
 TEST(BmpDecode, TwentyFourBitRowsArePadded) {
-    DibSpec s;
+    DibParts s;
     s.width = 3;
     s.height = 2;
     s.bpp = 24;
@@ -133,7 +133,7 @@ TEST(BmpDecode, TwentyFourBitRowsArePadded) {
 }
 
 TEST(BmpDecode, SixteenBitDefaultsTo555AndBitfieldsChooseTheLayout) {
-    DibSpec s;
+    DibParts s;
     s.width = 4;
     s.height = 1;
     s.bpp = 16;
@@ -158,7 +158,7 @@ TEST(BmpDecode, SixteenBitDefaultsTo555AndBitfieldsChooseTheLayout) {
 }
 
 TEST(BmpDecode, PlainThirtyTwoBitIgnoresTheFourthByte) {
-    DibSpec s;
+    DibParts s;
     s.width = 2;
     s.height = 1;
     s.bpp = 32;
@@ -180,7 +180,7 @@ class BmpBitfieldAlpha : public testing::TestWithParam<AlphaCase> {};
 
 TEST_P(BmpBitfieldAlpha, AlphaMaskIsHonouredWhereTheHeaderCarriesIt) {
     const AlphaCase c = GetParam();
-    DibSpec s;
+    DibParts s;
     s.headerSize = c.headerSize;
     s.compression = c.compression;
     s.width = 2;
@@ -202,7 +202,7 @@ INSTANTIATE_TEST_SUITE_P(Headers, BmpBitfieldAlpha,
                                          AlphaCase{56, 3, true}, AlphaCase{108, 3, true}, AlphaCase{124, 3, true}));
 
 TEST(BmpDecode, AlphaMaskWithAllZeroAlphaIsOpaque) {
-    DibSpec s;
+    DibParts s;
     s.headerSize = 124;
     s.compression = 3;
     s.width = 2;
@@ -217,7 +217,7 @@ TEST(BmpDecode, AlphaMaskWithAllZeroAlphaIsOpaque) {
 }
 
 TEST(BmpDecode, CoreHeaderUsesThreeBytePaletteEntries) {
-    DibSpec s;
+    DibParts s;
     s.headerSize = 12;
     s.width = 3;
     s.height = 1;
@@ -235,7 +235,7 @@ namespace {
 
 // Indices decoded from an RLE image with a palette where entry i is colour i.
 std::vector<std::vector<uint32_t>> RleIndices(int bpp, int width, int height, const Bytes& stream) {
-    DibSpec s;
+    DibParts s;
     s.width = width;
     s.height = height;
     s.bpp = uint16_t(bpp);
@@ -289,7 +289,7 @@ TEST(BmpRle, RunsPastTheRowOrImageAndTruncatedStreamsAreClipped) {
 }
 
 TEST(BmpDecode, CWinBitmapExposesTheDecodedPixels) {
-    DibSpec s;
+    DibParts s;
     s.width = 2;
     s.bpp = 24;
     s.height = -2;  // top-down
@@ -334,8 +334,8 @@ TEST_P(BmpRefuses, WithAReason) {
 }
 
 namespace {
-Bytes Simple(std::function<void(DibSpec&)> change) {
-    DibSpec s;
+Bytes Simple(std::function<void(DibParts&)> change) {
+    DibParts s;
     s.width = 2;
     s.height = 2;
     s.bpp = 24;
@@ -349,25 +349,25 @@ INSTANTIATE_TEST_SUITE_P(
     Cases, BmpRefuses,
     testing::Values(
         BmpErrorCase{"empty", [] { return Bytes{}; }, "not a BMP file"},
-        BmpErrorCase{"wrong magic", [] { Bytes b = Simple([](DibSpec&) {}); b[0] = 'X'; return b; }, "not a BMP file"},
-        BmpErrorCase{"header size 20", [] { Bytes b = Simple([](DibSpec&) {}); b[14] = 20; return b; },
+        BmpErrorCase{"wrong magic", [] { Bytes b = Simple([](DibParts&) {}); b[0] = 'X'; return b; }, "not a BMP file"},
+        BmpErrorCase{"header size 20", [] { Bytes b = Simple([](DibParts&) {}); b[14] = 20; return b; },
                      "unsupported BMP header size"},
-        BmpErrorCase{"7 bits", [] { return Simple([](DibSpec& s) { s.bpp = 7; }); }, "unsupported BMP bit depth"},
-        BmpErrorCase{"JPEG inside", [] { return Simple([](DibSpec& s) { s.compression = 4; }); },
+        BmpErrorCase{"7 bits", [] { return Simple([](DibParts& s) { s.bpp = 7; }); }, "unsupported BMP bit depth"},
+        BmpErrorCase{"JPEG inside", [] { return Simple([](DibParts& s) { s.compression = 4; }); },
                      "unsupported BMP compression"},
-        BmpErrorCase{"RLE8 at 4 bits", [] { return Simple([](DibSpec& s) { s.compression = 1; s.bpp = 4; }); },
+        BmpErrorCase{"RLE8 at 4 bits", [] { return Simple([](DibParts& s) { s.compression = 1; s.bpp = 4; }); },
                      "corrupted BMP"},
-        BmpErrorCase{"top-down RLE", [] { return Simple([](DibSpec& s) { s.compression = 1; s.bpp = 8; s.height = -2; }); },
+        BmpErrorCase{"top-down RLE", [] { return Simple([](DibParts& s) { s.compression = 1; s.bpp = 8; s.height = -2; }); },
                      "corrupted BMP"},
-        BmpErrorCase{"bitfields at 24 bits", [] { return Simple([](DibSpec& s) { s.compression = 3; s.masks = {1, 2, 4}; }); },
+        BmpErrorCase{"bitfields at 24 bits", [] { return Simple([](DibParts& s) { s.compression = 3; s.masks = {1, 2, 4}; }); },
                      "corrupted BMP"},
-        BmpErrorCase{"pixels cut short", [] { return Simple([](DibSpec& s) { s.bits.resize(10); }); },
+        BmpErrorCase{"pixels cut short", [] { return Simple([](DibParts& s) { s.bits.resize(10); }); },
                      "corrupted BMP: pixel data truncated"},
-        BmpErrorCase{"zero width", [] { return Simple([](DibSpec& s) { s.width = 0; }); }, "corrupted BMP: no pixels"},
-        BmpErrorCase{"height INT_MIN", [] { return Simple([](DibSpec& s) { s.height = INT_MIN; }); }, "image too large"},
-        BmpErrorCase{"wider than the limit", [] { return Simple([](DibSpec& s) { s.width = 16385; s.height = 1; }); },
+        BmpErrorCase{"zero width", [] { return Simple([](DibParts& s) { s.width = 0; }); }, "corrupted BMP: no pixels"},
+        BmpErrorCase{"height INT_MIN", [] { return Simple([](DibParts& s) { s.height = INT_MIN; }); }, "image too large"},
+        BmpErrorCase{"wider than the limit", [] { return Simple([](DibParts& s) { s.width = 16385; s.height = 1; }); },
                      "image too large"},
-        BmpErrorCase{"too much pixel memory", [] { return Simple([](DibSpec& s) { s.width = 10000; s.height = 10000; }); },
+        BmpErrorCase{"too much pixel memory", [] { return Simple([](DibParts& s) { s.width = 10000; s.height = 10000; }); },
                      "image too large"}),
     [](const testing::TestParamInfo<BmpErrorCase>& info) {
         std::string name = info.param.what;
@@ -378,7 +378,7 @@ INSTANTIATE_TEST_SUITE_P(
     });
 
 TEST(BmpDecode, EveryTruncationFailsCleanly) {
-    DibSpec raw;
+    DibParts raw;
     raw.width = 3;
     raw.height = 3;
     raw.bpp = 24;
@@ -391,7 +391,7 @@ TEST(BmpDecode, EveryTruncationFailsCleanly) {
     // Only the three prefixes that lack nothing but the last row's padding still decode.
     EXPECT_EQ(DecodeEveryPrefix(MakeBmpFile(raw), decode), 3u);
 
-    DibSpec v5;
+    DibParts v5;
     v5.headerSize = 124;
     v5.compression = 3;
     v5.width = 2;
@@ -401,7 +401,7 @@ TEST(BmpDecode, EveryTruncationFailsCleanly) {
     v5.bits = PackRows({{0x80FFFFFF, 0x40000000}}, 32);
     EXPECT_EQ(DecodeEveryPrefix(MakeBmpFile(v5), decode), 0u);
 
-    DibSpec rle;
+    DibParts rle;
     rle.width = 4;
     rle.height = 2;
     rle.bpp = 8;

@@ -94,7 +94,7 @@ TEST(IconDecode, TakesTheLargestEntryThenTheDeepestWhateverTheDirectorySays) {
 }
 
 TEST(IconDecode, PngEntryKeepsItsAlpha) {
-    PngSpec png;
+    PngParts png;
     png.width = 40;
     png.height = 40;
     png.colorType = PNG_COLOR_TYPE_RGB_ALPHA;
@@ -132,6 +132,31 @@ TEST(IconDecode, BrokenOrOutsideEntriesArePassedOver) {
     icon = Load("a.ico", MakeIconFile(1, {{good}}, 4000));
     EXPECT_FALSE(icon->IsEmpty()) << icon->ErrorText();
     EXPECT_EQ(Argb(*icon, 7, 7), 0xFF00FF00u);
+}
+
+TEST(IconDecode, RepeatedBrokenEntriesAreTriedOnceAndOnlyTheBestFewAtAll) {
+    Bytes broken = MakeIconDib(Solid(64, 64, 0xFFFF0000));
+    broken.resize(100);
+    const Bytes good = MakeIconDib(Solid(8, 8, 0xFF00FF00));
+    // Thousands of directory entries naming the same broken bytes, then one good entry.
+    std::vector<IconEntry> entries(3000, IconEntry(broken));
+    entries.emplace_back(good);
+    const uint32_t brokenAt = uint32_t(6 + 16 * entries.size());
+    for (size_t i = 0; i < 3000; ++i)
+        entries[i].offsetOverride = brokenAt;
+    Bytes file = MakeIconFile(1, entries);
+    // MakeIconFile placed the data of every entry; the good one sits after 3000 copies of the broken one.
+    auto icon = LoadImageMemory("a.ico", file.data(), file.size());
+    ASSERT_FALSE(icon->IsEmpty()) << icon->ErrorText();
+    EXPECT_EQ(icon->Width(), 8);
+
+    // Twenty distinct broken entries that all look better than the good one: it is never reached.
+    entries.assign(20, IconEntry(broken));
+    entries.emplace_back(good);
+    file = MakeIconFile(1, entries);
+    icon = LoadImageMemory("a.ico", file.data(), file.size());
+    EXPECT_TRUE(icon->IsEmpty());
+    EXPECT_EQ(icon->ErrorText(), "corrupted BMP: pixel data truncated");
 }
 
 TEST(IconDecode, RefusesWhatIsNotAnIconFile) {
@@ -226,7 +251,7 @@ TEST(IconDecode, EveryTruncationFailsCleanly) {
     // An entry that does not fit in the file is skipped, so no prefix decodes.
     EXPECT_EQ(DecodeEveryPrefix(MakeIconFile(1, {{MakeIconDib(masked)}}), icon), 0u);
 
-    PngSpec png;
+    PngParts png;
     png.width = 3;
     png.height = 2;
     png.colorType = PNG_COLOR_TYPE_GRAY;

@@ -37,7 +37,7 @@ INSTANTIATE_TEST_SUITE_P(
 namespace {
 
 Bytes SmallBmp() {
-    DibSpec s;
+    DibParts s;
     s.width = 2;
     s.height = 1;
     s.bpp = 24;
@@ -46,7 +46,7 @@ Bytes SmallBmp() {
 }
 
 Bytes SmallPng() {
-    PngSpec s;
+    PngParts s;
     s.width = 2;
     s.height = 1;
     s.colorType = PNG_COLOR_TYPE_RGB;
@@ -54,7 +54,7 @@ Bytes SmallPng() {
     return MakePng(s);
 }
 
-Bytes SmallTga() { return MakeTga(TgaSpec{2, 24, 1, 1, 0, "", 0, 0, {}, {7, 8, 9}}); }
+Bytes SmallTga() { return MakeTga(TgaParts{2, 24, 1, 1, 0, "", 0, 0, {}, {7, 8, 9}}); }
 
 Bytes SmallIcon(int type) {
     IconImage im;

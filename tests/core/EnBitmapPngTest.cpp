@@ -33,8 +33,8 @@ uint16_t Sample(int x, int y, int c, int depth) {
     return uint16_t(v % (1u << depth));
 }
 
-PngSpec Gradient(int colorType, int depth, int w, int h) {
-    PngSpec s;
+PngParts Gradient(int colorType, int depth, int w, int h) {
+    PngParts s;
     s.width = w;
     s.height = h;
     s.colorType = colorType;
@@ -71,8 +71,8 @@ class PngFormats : public testing::TestWithParam<PngFormat> {};
 
 TEST_P(PngFormats, DecodeToTheDocumentedLayout) {
     const PngFormat f = GetParam();
-    const PngSpec spec = Gradient(f.colorType, f.depth, 7, 3);
-    const auto im = Decode(MakePng(spec));
+    const PngParts parts = Gradient(f.colorType, f.depth, 7, 3);
+    const auto im = Decode(MakePng(parts));
     ASSERT_FALSE(im->IsEmpty()) << im->ErrorText();
     EXPECT_EQ(im->Bpp(), f.expectedBpp);
     EXPECT_EQ(im->ImageType(), CSkinImage::kTypePng);
@@ -82,13 +82,13 @@ TEST_P(PngFormats, DecodeToTheDocumentedLayout) {
     const int greyScale = f.depth == 1 ? 255 : f.depth == 2 ? 85 : f.depth == 4 ? 17 : 1;
     for (int y = 0; y < 3; ++y)
         for (int x = 0; x < 7; ++x) {
-            const std::vector<uint16_t>& row = spec.samples[size_t(y)];
+            const std::vector<uint16_t>& row = parts.samples[size_t(y)];
             const int ch = ChannelsOf(f.colorType);
             auto s = [&](int c) { return uint32_t(row[size_t(x * ch + c)] >> shift); };
             uint32_t expected = 0;
             switch (f.colorType) {
             case PNG_COLOR_TYPE_PALETTE: {
-                const auto& p = spec.palette[s(0)];
+                const auto& p = parts.palette[s(0)];
                 expected = Rgb(p[0], p[1], p[2]);
                 break;
             }
@@ -119,10 +119,10 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(PngDecode, InterlacedImagesMatchTheirPlainTwins) {
     for (auto [type, depth] : {std::pair{PNG_COLOR_TYPE_RGB_ALPHA, 8}, std::pair{PNG_COLOR_TYPE_GRAY, 1},
                                std::pair{PNG_COLOR_TYPE_PALETTE, 4}, std::pair{PNG_COLOR_TYPE_GRAY_ALPHA, 16}}) {
-        PngSpec spec = Gradient(type, depth, 13, 11);
-        const auto plain = Decode(MakePng(spec));
-        spec.interlace = true;
-        const Bytes interlacedFile = MakePng(spec);
+        PngParts parts = Gradient(type, depth, 13, 11);
+        const auto plain = Decode(MakePng(parts));
+        parts.interlace = true;
+        const Bytes interlacedFile = MakePng(parts);
         const auto interlaced = Decode(interlacedFile);
         ASSERT_FALSE(plain->IsEmpty()) << plain->ErrorText();
         ASSERT_FALSE(interlaced->IsEmpty()) << interlaced->ErrorText();
@@ -135,11 +135,11 @@ TEST(PngDecode, InterlacedImagesMatchTheirPlainTwins) {
 }
 
 TEST(PngDecode, PaletteTransparency) {
-    PngSpec spec = Gradient(PNG_COLOR_TYPE_PALETTE, 2, 4, 1);
-    spec.samples = {{0, 1, 2, 3}};
+    PngParts parts = Gradient(PNG_COLOR_TYPE_PALETTE, 2, 4, 1);
+    parts.samples = {{0, 1, 2, 3}};
 
-    spec.paletteAlpha = {0, 128};  // several entries: palette alpha, the rest opaque
-    auto im = Decode(MakePng(spec));
+    parts.paletteAlpha = {0, 128};  // several entries: palette alpha, the rest opaque
+    auto im = Decode(MakePng(parts));
     ASSERT_FALSE(im->IsEmpty()) << im->ErrorText();
     EXPECT_TRUE(im->PaletteHasAlpha());
     EXPECT_EQ(im->TransparentIndex(), -1);
@@ -151,15 +151,15 @@ TEST(PngDecode, PaletteTransparency) {
     EXPECT_EQ(im->EffectiveAlpha(1, 0), 128);
     EXPECT_EQ(im->EffectiveAlpha(3, 0), 255);
 
-    spec.paletteAlpha = {0};  // one fully transparent entry: the transparent index
-    im = Decode(MakePng(spec));
+    parts.paletteAlpha = {0};  // one fully transparent entry: the transparent index
+    im = Decode(MakePng(parts));
     EXPECT_EQ(im->TransparentIndex(), 0);
     EXPECT_FALSE(im->PaletteHasAlpha());
     EXPECT_EQ(im->EffectiveAlpha(0, 0), 0);
     EXPECT_EQ(im->EffectiveAlpha(1, 0), 255);
 
-    spec.paletteAlpha = {100};  // one partly transparent entry keeps its partial alpha
-    im = Decode(MakePng(spec));
+    parts.paletteAlpha = {100};  // one partly transparent entry keeps its partial alpha
+    im = Decode(MakePng(parts));
     EXPECT_EQ(im->TransparentIndex(), -1);
     EXPECT_TRUE(im->PaletteHasAlpha());
     EXPECT_EQ(im->EffectiveAlpha(0, 0), 100);
@@ -167,35 +167,35 @@ TEST(PngDecode, PaletteTransparency) {
 }
 
 TEST(PngDecode, GreyTransparencySetsTheTransparentIndex) {
-    PngSpec spec = Gradient(PNG_COLOR_TYPE_GRAY, 8, 3, 1);
-    spec.samples = {{10, 77, 200}};
-    spec.transColor = std::array<uint16_t, 3>{77, 0, 0};
-    auto im = Decode(MakePng(spec));
+    PngParts parts = Gradient(PNG_COLOR_TYPE_GRAY, 8, 3, 1);
+    parts.samples = {{10, 77, 200}};
+    parts.transColor = std::array<uint16_t, 3>{77, 0, 0};
+    auto im = Decode(MakePng(parts));
     ASSERT_FALSE(im->IsEmpty()) << im->ErrorText();
     EXPECT_EQ(im->TransparentIndex(), 77);
     EXPECT_EQ(im->EffectiveAlpha(0, 0), 255);
     EXPECT_EQ(im->EffectiveAlpha(1, 0), 0);
 
-    spec.bitDepth = 16;
-    spec.samples = {{0x0A00, 0x4D12, 0xC800}};
-    spec.transColor = std::array<uint16_t, 3>{0x4D12, 0, 0};
-    im = Decode(MakePng(spec));
+    parts.bitDepth = 16;
+    parts.samples = {{0x0A00, 0x4D12, 0xC800}};
+    parts.transColor = std::array<uint16_t, 3>{0x4D12, 0, 0};
+    im = Decode(MakePng(parts));
     EXPECT_EQ(im->TransparentIndex(), 0x4D);
 
-    spec.bitDepth = 2;
-    spec.samples = {{0, 2, 3}};
-    spec.transColor = std::array<uint16_t, 3>{2, 0, 0};
-    im = Decode(MakePng(spec));
+    parts.bitDepth = 2;
+    parts.samples = {{0, 2, 3}};
+    parts.transColor = std::array<uint16_t, 3>{2, 0, 0};
+    im = Decode(MakePng(parts));
     EXPECT_EQ(im->TransparentIndex(), 2);
     EXPECT_EQ(Rgb(*im, 1, 0), 0xAAAAAAu);
     EXPECT_EQ(im->EffectiveAlpha(1, 0), 0);
 }
 
 TEST(PngDecode, RgbKeyColourFromTrnsOrBackground) {
-    PngSpec spec = Gradient(PNG_COLOR_TYPE_RGB, 8, 2, 1);
-    spec.samples = {{255, 0, 255, 1, 2, 3}};
-    spec.background = std::array<uint16_t, 3>{255, 0, 255};
-    auto im = Decode(MakePng(spec));
+    PngParts parts = Gradient(PNG_COLOR_TYPE_RGB, 8, 2, 1);
+    parts.samples = {{255, 0, 255, 1, 2, 3}};
+    parts.background = std::array<uint16_t, 3>{255, 0, 255};
+    auto im = Decode(MakePng(parts));
     ASSERT_FALSE(im->IsEmpty()) << im->ErrorText();
     EXPECT_EQ(im->TransparentColor(), 0xFF00FF);
     EXPECT_TRUE(im->HasTransparency());
@@ -203,21 +203,21 @@ TEST(PngDecode, RgbKeyColourFromTrnsOrBackground) {
     EXPECT_EQ(im->EffectiveAlpha(1, 0), 255);
 
     // The image's own transparency chunk takes precedence over the background colour.
-    spec.transColor = std::array<uint16_t, 3>{1, 2, 3};
-    im = Decode(MakePng(spec));
+    parts.transColor = std::array<uint16_t, 3>{1, 2, 3};
+    im = Decode(MakePng(parts));
     EXPECT_EQ(im->TransparentColor(), 0x030201);
     EXPECT_EQ(im->EffectiveAlpha(0, 0), 255);
     EXPECT_EQ(im->EffectiveAlpha(1, 0), 0);
 
-    spec.bitDepth = 16;
-    spec.samples = {{0xFF00, 0, 0xFF00, 0x0100, 0x0200, 0x0300}};
-    spec.transColor = std::array<uint16_t, 3>{0x0111, 0x0222, 0x0333};
-    spec.background.reset();
-    im = Decode(MakePng(spec));
+    parts.bitDepth = 16;
+    parts.samples = {{0xFF00, 0, 0xFF00, 0x0100, 0x0200, 0x0300}};
+    parts.transColor = std::array<uint16_t, 3>{0x0111, 0x0222, 0x0333};
+    parts.background.reset();
+    im = Decode(MakePng(parts));
     EXPECT_EQ(im->TransparentColor(), 0x030201);
 
     // No key colour for images that carry alpha, nor without either chunk.
-    PngSpec rgba = Gradient(PNG_COLOR_TYPE_RGB_ALPHA, 8, 2, 1);
+    PngParts rgba = Gradient(PNG_COLOR_TYPE_RGB_ALPHA, 8, 2, 1);
     rgba.background = std::array<uint16_t, 3>{1, 2, 3};
     EXPECT_EQ(Decode(MakePng(rgba))->TransparentColor(), -1);
     const auto plain = Decode(MakePng(Gradient(PNG_COLOR_TYPE_RGB, 8, 2, 1)));
@@ -226,11 +226,11 @@ TEST(PngDecode, RgbKeyColourFromTrnsOrBackground) {
 }
 
 TEST(PngDecode, PhysicalSizeBecomesDotsPerInch) {
-    PngSpec spec = Gradient(PNG_COLOR_TYPE_GRAY, 8, 1, 1);
-    auto im = Decode(MakePng(spec));
+    PngParts parts = Gradient(PNG_COLOR_TYPE_GRAY, 8, 1, 1);
+    auto im = Decode(MakePng(parts));
     EXPECT_EQ(im->XDpi(), 96);
-    spec.physPerMeter = std::array<uint32_t, 2>{11811, 3780};
-    im = Decode(MakePng(spec));
+    parts.physPerMeter = std::array<uint32_t, 2>{11811, 3780};
+    im = Decode(MakePng(parts));
     ASSERT_FALSE(im->IsEmpty()) << im->ErrorText();
     EXPECT_EQ(im->XDpi(), 300);
     EXPECT_EQ(im->YDpi(), 96);
@@ -270,10 +270,10 @@ TEST(PngDecode, FailuresCarryTheirReason) {
 }
 
 TEST(PngDecode, EveryTruncationInsideTheImageDataFails) {
-    PngSpec spec = Gradient(PNG_COLOR_TYPE_RGB_ALPHA, 8, 5, 4);
-    spec.interlace = true;
-    spec.paletteAlpha.clear();
-    const Bytes file = MakePng(spec);
+    PngParts parts = Gradient(PNG_COLOR_TYPE_RGB_ALPHA, 8, 5, 4);
+    parts.interlace = true;
+    parts.paletteAlpha.clear();
+    const Bytes file = MakePng(parts);
     auto decode = [](const uint8_t* d, size_t n) {
         CSkinImagePNG im;
         CMemFileEx stream(d, n);
@@ -285,7 +285,7 @@ TEST(PngDecode, EveryTruncationInsideTheImageDataFails) {
 
 TEST(SkinImageDecode, TypeZeroTriesPngThenTga) {
     const Bytes png = MakePng(Gradient(PNG_COLOR_TYPE_GRAY, 8, 2, 2));
-    const Bytes tga = MakeTga(TgaSpec{2, 24, 1, 1, 0, "", 0, 0, {}, {1, 2, 3}});
+    const Bytes tga = MakeTga(TgaParts{2, 24, 1, 1, 0, "", 0, 0, {}, {1, 2, 3}});
     const Bytes junk = {1, 2, 3, 4, 5};
 
     CSkinImage image(kImagePng);

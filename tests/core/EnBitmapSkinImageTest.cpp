@@ -167,15 +167,6 @@ TEST(SkinImage, MirrorAndAlphaFlipWorkOnPackedPixels) {
     }
 }
 
-TEST(SkinImage, DpiKeepsTheHeaderInStep) {
-    CSkinImage im(kImagePng);
-    ASSERT_TRUE(im.Create(1, 1, 8, CSkinImage::kTypePng));
-    EXPECT_EQ(im.XDpi(), 96);
-    EXPECT_EQ(im.Header().biXPelsPerMeter, 3780);
-    im.SetYDpi(300);
-    EXPECT_EQ(im.Header().biYPelsPerMeter, 11811);
-}
-
 TEST(Streams, MemoryStreamStaysInsideItsBytes) {
     const uint8_t bytes[5] = {1, 2, 3, 4, 5};
     CMemFileEx s(bytes, sizeof bytes);

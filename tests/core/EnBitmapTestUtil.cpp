@@ -45,7 +45,7 @@ Bytes PackRows(const std::vector<std::vector<uint32_t>>& rowsTopDown, int bpp, b
     return out;
 }
 
-Bytes MakeDib(const DibSpec& s, size_t* pixelOffset) {
+Bytes MakeDib(const DibParts& s, size_t* pixelOffset) {
     Bytes b;
     PutU32(b, s.headerSize);
     if (s.headerSize == 12) {
@@ -85,9 +85,9 @@ Bytes MakeDib(const DibSpec& s, size_t* pixelOffset) {
     return b;
 }
 
-Bytes MakeBmpFile(const DibSpec& spec, std::optional<uint32_t> offBits) {
+Bytes MakeBmpFile(const DibParts& parts, std::optional<uint32_t> offBits) {
     size_t pixelOffset = 0;
-    const Bytes dib = MakeDib(spec, &pixelOffset);
+    const Bytes dib = MakeDib(parts, &pixelOffset);
     Bytes b{'B', 'M'};
     PutU32(b, uint32_t(14 + dib.size()));
     PutU32(b, 0);
@@ -97,7 +97,7 @@ Bytes MakeBmpFile(const DibSpec& spec, std::optional<uint32_t> offBits) {
 }
 
 Bytes MakeIconDib(const IconImage& im) {
-    DibSpec s;
+    DibParts s;
     s.width = im.width;
     s.height = im.height * 2;
     s.bpp = uint16_t(im.bpp);
@@ -159,7 +159,7 @@ Bytes MakeAniFile(const std::vector<Bytes>& frames, const Bytes& sequence) {
     return b;
 }
 
-Bytes MakeTga(const TgaSpec& s) {
+Bytes MakeTga(const TgaParts& s) {
     Bytes b;
     b.push_back(uint8_t(s.id.size()));
     b.push_back(s.colorMapType);
@@ -187,7 +187,7 @@ void AppendPng(png_structp png, png_bytep data, size_t length) {
 }
 
 // Only plain locals here: libpng leaves by longjmp on error.
-bool WriteProtected(png_structp png, png_infop info, const PngSpec* s, png_bytepp rows, png_colorp palette,
+bool WriteProtected(png_structp png, png_infop info, const PngParts* s, png_bytepp rows, png_colorp palette,
                     int paletteCount) {
     if (setjmp(png_jmpbuf(png)))
         return false;
@@ -221,7 +221,7 @@ bool WriteProtected(png_structp png, png_infop info, const PngSpec* s, png_bytep
 
 }  // namespace
 
-Bytes MakePng(const PngSpec& s) {
+Bytes MakePng(const PngParts& s) {
     std::vector<Bytes> rowData;
     for (const auto& samples : s.samples) {
         Bytes row;

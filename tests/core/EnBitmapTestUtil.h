@@ -24,7 +24,7 @@ Bytes PackRow(const std::vector<uint32_t>& values, int bpp);
 // Rows given top to bottom, stored bottom-up (or top-down when topDown) as a DIB wants them.
 Bytes PackRows(const std::vector<std::vector<uint32_t>>& rowsTopDown, int bpp, bool topDown = false);
 
-struct DibSpec {
+struct DibParts {
     uint32_t headerSize = 40;
     int32_t width = 0;
     int32_t height = 0;  // as stored: negative for top-down
@@ -36,9 +36,9 @@ struct DibSpec {
     Bytes bits;
 };
 // Info header, masks, palette and bits; *pixelOffset receives where the bits start.
-Bytes MakeDib(const DibSpec& spec, size_t* pixelOffset = nullptr);
+Bytes MakeDib(const DibParts& parts, size_t* pixelOffset = nullptr);
 // BITMAPFILEHEADER + DIB with a correct bfOffBits (or `offBits` when given).
-Bytes MakeBmpFile(const DibSpec& spec, std::optional<uint32_t> offBits = std::nullopt);
+Bytes MakeBmpFile(const DibParts& parts, std::optional<uint32_t> offBits = std::nullopt);
 
 // An icon entry image: 32-bit (alpha in the top byte) or palette pixels + AND mask (1 = transparent).
 struct IconImage {
@@ -69,7 +69,7 @@ Bytes MakeIconFile(int type, const std::vector<IconEntry>& entries, std::optiona
 // the padding) and a "fram" list holding one "icon" chunk per frame.
 Bytes MakeAniFile(const std::vector<Bytes>& frames, const Bytes& sequence = {});
 
-struct TgaSpec {
+struct TgaParts {
     uint8_t type = 2;
     uint8_t depth = 24;
     uint16_t width = 0;
@@ -81,9 +81,9 @@ struct TgaSpec {
     Bytes colorMap;  // colorMapLength * 3 bytes (B, G, R)
     Bytes data;      // pixel data as stored
 };
-Bytes MakeTga(const TgaSpec& spec);
+Bytes MakeTga(const TgaParts& parts);
 
-struct PngSpec {
+struct PngParts {
     int width = 0;
     int height = 0;
     int colorType = 0;  // PNG_COLOR_TYPE_*
@@ -96,7 +96,7 @@ struct PngSpec {
     std::optional<std::array<uint16_t, 3>> background;  // bKGD (grey: first value)
     std::optional<std::array<uint32_t, 2>> physPerMeter;
 };
-Bytes MakePng(const PngSpec& spec);
+Bytes MakePng(const PngParts& parts);
 
 // A PNG whose IHDR (8-bit RGB, valid CRC) claims width x height, followed by an IDAT chunk that claims
 // 100 bytes and holds 2: a file cut short right at its image data.

@@ -39,8 +39,8 @@ Bytes Pixels32(std::initializer_list<uint32_t> argb) {
     return b;
 }
 
-TgaSpec Spec(uint8_t type, uint8_t depth, uint16_t w, uint16_t h, Bytes data, uint8_t descriptor = 0) {
-    TgaSpec s;
+TgaParts Tga(uint8_t type, uint8_t depth, uint16_t w, uint16_t h, Bytes data, uint8_t descriptor = 0) {
+    TgaParts s;
     s.type = type;
     s.depth = depth;
     s.width = w;
@@ -54,7 +54,7 @@ TgaSpec Spec(uint8_t type, uint8_t depth, uint16_t w, uint16_t h, Bytes data, ui
 
 TEST(TgaDecode, SixteenAndFifteenBitPixelsKeepTheirTopFiveBits) {
     for (uint8_t depth : {16, 15}) {
-        const auto im = Decode(MakeTga(Spec(2, depth, 3, 1, {0xFF, 0x7F, 0x21, 0x04, 0x00, 0x7C})));
+        const auto im = Decode(MakeTga(Tga(2, depth, 3, 1, {0xFF, 0x7F, 0x21, 0x04, 0x00, 0x7C})));
         ASSERT_FALSE(im->IsEmpty()) << im->ErrorText();
         EXPECT_EQ(im->Bpp(), 24);
         EXPECT_FALSE(im->HasAlphaChannel());
@@ -66,8 +66,8 @@ TEST(TgaDecode, SixteenAndFifteenBitPixelsKeepTheirTopFiveBits) {
 
 TEST(TgaDecode, RowOrderFollowsDescriptorBitFive) {
     // Visual: top row 1 2 3, bottom row 4 5 6.
-    const auto bottomUp = Decode(MakeTga(Spec(2, 24, 3, 2, Pixels24({4, 5, 6, 1, 2, 3}))));
-    const auto topDown = Decode(MakeTga(Spec(2, 24, 3, 2, Pixels24({1, 2, 3, 4, 5, 6}), 0x20)));
+    const auto bottomUp = Decode(MakeTga(Tga(2, 24, 3, 2, Pixels24({4, 5, 6, 1, 2, 3}))));
+    const auto topDown = Decode(MakeTga(Tga(2, 24, 3, 2, Pixels24({1, 2, 3, 4, 5, 6}), 0x20)));
     ASSERT_FALSE(bottomUp->IsEmpty()) << bottomUp->ErrorText();
     ASSERT_FALSE(topDown->IsEmpty()) << topDown->ErrorText();
     EXPECT_EQ(Rgb(*bottomUp, 0, 0), 1u);
@@ -87,9 +87,9 @@ TEST(TgaDecode, ThirtyTwoBitTopDownAlphaStaysWithItsPixels) {
         rle.push_back(0x02);
         rle.insert(rle.end(), topFirst.begin() + long(i * 12), topFirst.begin() + long(i * 12 + 12));
     }
-    for (const TgaSpec& spec : {Spec(2, 32, 3, 2, topFirst, 0x28), Spec(2, 32, 3, 2, bottomFirst, 0x08),
-                                Spec(10, 32, 3, 2, rle, 0x28)}) {
-        const auto im = Decode(MakeTga(spec));
+    for (const TgaParts& parts : {Tga(2, 32, 3, 2, topFirst, 0x28), Tga(2, 32, 3, 2, bottomFirst, 0x08),
+                                Tga(10, 32, 3, 2, rle, 0x28)}) {
+        const auto im = Decode(MakeTga(parts));
         ASSERT_FALSE(im->IsEmpty()) << im->ErrorText();
         ASSERT_TRUE(im->HasAlphaChannel());
         for (int y = 0; y < 2; ++y)
@@ -103,7 +103,7 @@ TEST(TgaDecode, ThirtyTwoBitTopDownAlphaStaysWithItsPixels) {
 TEST(TgaDecode, RunLengthPacketsAcrossRowsDecodeLikeRawPixels) {
     // Stored bottom row first: A A A / A A B  (3 x 2).
     const uint32_t A = 0x336699, B = 0xCC0011;
-    const auto raw = Decode(MakeTga(Spec(2, 24, 3, 2, Pixels24({A, A, A, A, A, B}))));
+    const auto raw = Decode(MakeTga(Tga(2, 24, 3, 2, Pixels24({A, A, A, A, A, B}))));
     ASSERT_FALSE(raw->IsEmpty()) << raw->ErrorText();
 
     Bytes repeat{0x84};  // five A: three on the first row, two on the next
@@ -119,7 +119,7 @@ TEST(TgaDecode, RunLengthPacketsAcrossRowsDecodeLikeRawPixels) {
     mixed.push_back(0x00);
     PutBytes(mixed, Pixels24({B}));
     for (const Bytes& data : {repeat, literal, mixed}) {
-        const auto rle = Decode(MakeTga(Spec(10, 24, 3, 2, data)));
+        const auto rle = Decode(MakeTga(Tga(10, 24, 3, 2, data)));
         ASSERT_FALSE(rle->IsEmpty()) << rle->ErrorText();
         EXPECT_EQ(rle->ToBgra32(), raw->ToBgra32());
     }
@@ -129,7 +129,7 @@ TEST(TgaDecode, RepeatPacketIntoTheLastRowAtTheEndOfTheFileIsComplete) {
     // The repeated pixel is read again at the next row, so the stream is not at its end there.
     Bytes data{0x83};
     PutBytes(data, Pixels32({0x80112233}));
-    const auto im = Decode(MakeTga(Spec(10, 32, 2, 2, data, 0x08)));
+    const auto im = Decode(MakeTga(Tga(10, 32, 2, 2, data, 0x08)));
     ASSERT_FALSE(im->IsEmpty()) << im->ErrorText();
     for (int y = 0; y < 2; ++y)
         for (int x = 0; x < 2; ++x) {
@@ -139,7 +139,7 @@ TEST(TgaDecode, RepeatPacketIntoTheLastRowAtTheEndOfTheFileIsComplete) {
 }
 
 TEST(TgaDecode, DescriptorBitFourMirrorsPixelsAndAlpha) {
-    const auto im = Decode(MakeTga(Spec(2, 32, 3, 1, Pixels32({0x10000001, 0x20000002, 0x30000003}), 0x18)));
+    const auto im = Decode(MakeTga(Tga(2, 32, 3, 1, Pixels32({0x10000001, 0x20000002, 0x30000003}), 0x18)));
     ASSERT_FALSE(im->IsEmpty()) << im->ErrorText();
     EXPECT_EQ(Rgb(*im, 0, 0), 3u);
     EXPECT_EQ(Rgb(*im, 2, 0), 1u);
@@ -148,7 +148,7 @@ TEST(TgaDecode, DescriptorBitFourMirrorsPixelsAndAlpha) {
 }
 
 TEST(TgaDecode, ColourMappedAndGreyImagesUsePalettes) {
-    TgaSpec mapped = Spec(1, 8, 3, 1, {2, 0, 1});
+    TgaParts mapped = Tga(1, 8, 3, 1, {2, 0, 1});
     mapped.colorMapType = 1;
     mapped.colorMapLength = 3;
     mapped.colorMap = Pixels24({0xFF0000, 0x00FF00, 0x0000FF});
@@ -168,12 +168,12 @@ TEST(TgaDecode, ColourMappedAndGreyImagesUsePalettes) {
     EXPECT_EQ(Rgb(*im, 2, 0), 0x00FF00u);
 
     // A colour-mapped image without its map: a defined (black) palette, not leftover memory.
-    im = Decode(MakeTga(Spec(1, 8, 2, 1, {0, 255})));
+    im = Decode(MakeTga(Tga(1, 8, 2, 1, {0, 255})));
     ASSERT_FALSE(im->IsEmpty()) << im->ErrorText();
     EXPECT_EQ(Rgb(*im, 0, 0), 0u);
     EXPECT_EQ(Rgb(*im, 1, 0), 0u);
 
-    for (const TgaSpec& grey : {Spec(3, 8, 2, 1, {128, 255}), Spec(11, 8, 2, 1, {0x00, 128, 0x00, 255})}) {
+    for (const TgaParts& grey : {Tga(3, 8, 2, 1, {128, 255}), Tga(11, 8, 2, 1, {0x00, 128, 0x00, 255})}) {
         im = Decode(MakeTga(grey));
         ASSERT_FALSE(im->IsEmpty()) << im->ErrorText();
         EXPECT_EQ(Rgb(*im, 0, 0), 0x808080u);
@@ -181,7 +181,7 @@ TEST(TgaDecode, ColourMappedAndGreyImagesUsePalettes) {
     }
 
     // A colour map beside true-colour pixels is skipped over.
-    TgaSpec trueColour = Spec(2, 24, 1, 1, Pixels24({0x123456}));
+    TgaParts trueColour = Tga(2, 24, 1, 1, Pixels24({0x123456}));
     trueColour.colorMapType = 1;
     trueColour.colorMapLength = 2;
     trueColour.colorMap = Pixels24({1, 2});
@@ -205,17 +205,17 @@ TEST_P(TgaRefuses, WithTheDecodersText) {
 }
 
 namespace {
-Bytes Changed(TgaSpec s, const std::function<void(TgaSpec&)>& change) {
+Bytes Changed(TgaParts s, const std::function<void(TgaParts&)>& change) {
     change(s);
     return MakeTga(s);
 }
-const TgaSpec kGood = Spec(2, 24, 2, 2, Pixels24({1, 2, 3, 4}));
+const TgaParts kGood = Tga(2, 24, 2, 2, Pixels24({1, 2, 3, 4}));
 Bytes Cut(Bytes b, size_t size) {
     b.resize(size);
     return b;
 }
 Bytes RawColourMapped() {
-    TgaSpec s = Spec(1, 8, 2, 1, {0, 1});
+    TgaParts s = Tga(1, 8, 2, 1, {0, 1});
     s.colorMapType = 1;
     s.colorMapLength = 2;
     s.colorMap = Pixels24({1, 2});
@@ -227,21 +227,21 @@ INSTANTIATE_TEST_SUITE_P(
     Cases, TgaRefuses,
     testing::Values(TgaErrorCase{"empty", {}, "Not a TGA"},
                     TgaErrorCase{"17 bytes", Cut(MakeTga(kGood), 17), "Not a TGA"},
-                    TgaErrorCase{"type 0", Changed(kGood, [](TgaSpec& s) { s.type = 0; }), "Unknown TGA image type"},
-                    TgaErrorCase{"type 4", Changed(kGood, [](TgaSpec& s) { s.type = 4; }), "Unknown TGA image type"},
-                    TgaErrorCase{"type 32", Changed(kGood, [](TgaSpec& s) { s.type = 32; }), "Unknown TGA image type"},
-                    TgaErrorCase{"width 0", Changed(kGood, [](TgaSpec& s) { s.width = 0; }), "bad TGA header"},
-                    TgaErrorCase{"height 0", Changed(kGood, [](TgaSpec& s) { s.height = 0; }), "bad TGA header"},
-                    TgaErrorCase{"depth 0", Changed(kGood, [](TgaSpec& s) { s.depth = 0; }), "bad TGA header"},
-                    TgaErrorCase{"depth 12", Changed(kGood, [](TgaSpec& s) { s.depth = 12; }), "bad TGA header"},
-                    TgaErrorCase{"map of 257", Changed(kGood, [](TgaSpec& s) { s.colorMapLength = 257; }),
+                    TgaErrorCase{"type 0", Changed(kGood, [](TgaParts& s) { s.type = 0; }), "Unknown TGA image type"},
+                    TgaErrorCase{"type 4", Changed(kGood, [](TgaParts& s) { s.type = 4; }), "Unknown TGA image type"},
+                    TgaErrorCase{"type 32", Changed(kGood, [](TgaParts& s) { s.type = 32; }), "Unknown TGA image type"},
+                    TgaErrorCase{"width 0", Changed(kGood, [](TgaParts& s) { s.width = 0; }), "bad TGA header"},
+                    TgaErrorCase{"height 0", Changed(kGood, [](TgaParts& s) { s.height = 0; }), "bad TGA header"},
+                    TgaErrorCase{"depth 0", Changed(kGood, [](TgaParts& s) { s.depth = 0; }), "bad TGA header"},
+                    TgaErrorCase{"depth 12", Changed(kGood, [](TgaParts& s) { s.depth = 12; }), "bad TGA header"},
+                    TgaErrorCase{"map of 257", Changed(kGood, [](TgaParts& s) { s.colorMapLength = 257; }),
                                  "bad TGA header"},
                     TgaErrorCase{"last row short", Cut(MakeTga(kGood), 18 + 10), "corrupted TGA"},
                     TgaErrorCase{"no pixels", Cut(MakeTga(kGood), 18), "corrupted TGA"},
                     TgaErrorCase{"map cut", Cut(RawColourMapped(), 18 + 4), "corrupted TGA"},
-                    TgaErrorCase{"run-length cut", Changed(kGood, [](TgaSpec& s) { s.type = 10; s.data = {0x83, 1, 2}; }),
+                    TgaErrorCase{"run-length cut", Changed(kGood, [](TgaParts& s) { s.type = 10; s.data = {0x83, 1, 2}; }),
                                  "corrupted TGA"},
-                    TgaErrorCase{"huge and empty", Changed(kGood, [](TgaSpec& s) { s.width = s.height = 8000; s.depth = 8; s.data = {}; }),
+                    TgaErrorCase{"huge and empty", Changed(kGood, [](TgaParts& s) { s.width = s.height = 8000; s.depth = 8; s.data = {}; }),
                                  "corrupted TGA"}),
     [](const testing::TestParamInfo<TgaErrorCase>& info) {
         std::string name = info.param.what;
@@ -252,7 +252,7 @@ INSTANTIATE_TEST_SUITE_P(
     });
 
 TEST(TgaDecode, TooLargeAndCancelledImagesAreRefusedBeforeDecoding) {
-    auto im = Decode(Changed(kGood, [](TgaSpec& s) { s.width = 20000; }));
+    auto im = Decode(Changed(kGood, [](TgaParts& s) { s.width = 20000; }));
     EXPECT_TRUE(im->IsEmpty());
     EXPECT_EQ(im->ErrorText().rfind("TGA Create failed", 0), 0u) << im->ErrorText();
     EXPECT_NE(im->ErrorText().find("too large"), std::string::npos);
@@ -275,11 +275,11 @@ TEST(TgaDecode, EveryTruncationFailsCleanly) {
         CMemFileEx stream(d, n);
         return im.Decode(stream);
     };
-    EXPECT_EQ(DecodeEveryPrefix(MakeTga(Spec(2, 32, 3, 3, Bytes(36, 0x40), 0x30)), decode), 0u);
+    EXPECT_EQ(DecodeEveryPrefix(MakeTga(Tga(2, 32, 3, 3, Bytes(36, 0x40), 0x30)), decode), 0u);
     Bytes rle{0x84};
     PutBytes(rle, Pixels24({7}));
     rle.push_back(0x03);
     PutBytes(rle, Pixels24({1, 2, 3, 4}));
-    EXPECT_EQ(DecodeEveryPrefix(MakeTga(Spec(10, 24, 3, 3, rle)), decode), 0u);
+    EXPECT_EQ(DecodeEveryPrefix(MakeTga(Tga(10, 24, 3, 3, rle)), decode), 0u);
     EXPECT_EQ(DecodeEveryPrefix(RawColourMapped(), decode), 0u);
 }

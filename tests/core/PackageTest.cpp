@@ -51,29 +51,29 @@ protected:
 };
 
 Bytes Bmp2x2() {
-    imgtest::DibSpec spec;
-    spec.width = 2;
-    spec.height = 2;
-    spec.bpp = 24;
-    spec.bits = imgtest::PackRows({{0x0000FF, 0x00FF00}, {0xFF0000, 0xFFFFFF}}, 24);
-    return imgtest::MakeBmpFile(spec);
+    imgtest::DibParts parts;
+    parts.width = 2;
+    parts.height = 2;
+    parts.bpp = 24;
+    parts.bits = imgtest::PackRows({{0x0000FF, 0x00FF00}, {0xFF0000, 0xFFFFFF}}, 24);
+    return imgtest::MakeBmpFile(parts);
 }
 
 Bytes Png3x1() {
-    imgtest::PngSpec spec;
-    spec.width = 3;
-    spec.height = 1;
-    spec.colorType = PNG_COLOR_TYPE_RGB;
-    spec.samples = {{255, 0, 0, 0, 255, 0, 0, 0, 255}};
-    return imgtest::MakePng(spec);
+    imgtest::PngParts parts;
+    parts.width = 3;
+    parts.height = 1;
+    parts.colorType = PNG_COLOR_TYPE_RGB;
+    parts.samples = {{255, 0, 0, 0, 255, 0, 0, 0, 255}};
+    return imgtest::MakePng(parts);
 }
 
 Bytes Tga1x2() {
-    imgtest::TgaSpec spec;
-    spec.width = 1;
-    spec.height = 2;
-    spec.data = {1, 2, 3, 4, 5, 6};
-    return imgtest::MakeTga(spec);
+    imgtest::TgaParts parts;
+    parts.width = 1;
+    parts.height = 2;
+    parts.data = {1, 2, 3, 4, 5, 6};
+    return imgtest::MakeTga(parts);
 }
 
 Bytes Icon(int type, int size) {

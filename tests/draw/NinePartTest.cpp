@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QRegion>
 
+#include <climits>
 #include <functional>
 
 #include "DrawTestSupport.h"
@@ -227,6 +228,18 @@ TEST(NinePart, StraightAlphaPicturesBlendWithTheirExactColours) {
     }
     // Per channel (d * 178 >> 8) + (s * 77 >> 8).
     EXPECT_EQ(Raw(png, 0, 0), qRgb(6 + 60, 139 + 3, 20 + 29));
+}
+
+TEST(NinePart, AbsurdRecordValuesStayInsideTheDestination) {
+    SkinImageBase s;
+    s.left = INT_MIN, s.top = INT_MAX, s.right = INT_MAX, s.bottom = INT_MIN;
+    s.leftWidth = INT_MAX, s.rightWidth = INT_MAX, s.topHeight = -5, s.bottomHeight = INT_MAX;
+    QImage canvas = Canvas(20, 20, kBackground);
+    {
+        QPainter p(&canvas);
+        EXPECT_TRUE(DrawSkinImage(p, QRect(5, 5, 10, 10), s, Picture(), 3, kKey, true));
+    }
+    EXPECT_EQ(canvas, Canvas(20, 20, kBackground));  // every source pixel lies outside the picture
 }
 
 TEST(NinePart, NothingToDrawReportsFalse) {

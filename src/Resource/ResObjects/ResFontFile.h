@@ -13,6 +13,7 @@ public:
     std::unique_ptr<SkinResStruct> CloneItem(const SkinResStruct& item) const override {
         return std::make_unique<SkinResStruct>(item);
     }
+    void AssignItem(SkinResStruct& target, const SkinResStruct& source) const override { target = source; }
 
 protected:
     std::unique_ptr<SkinResStruct> MakeRecord() const override { return std::make_unique<SkinResStruct>(); }

@@ -51,6 +51,9 @@ public:
     std::unique_ptr<SkinResStruct> CloneItem(const SkinResStruct& item) const override {
         return std::make_unique<Picture>(static_cast<const Picture&>(item));
     }
+    void AssignItem(SkinResStruct& target, const SkinResStruct& source) const override {
+        static_cast<Picture&>(target) = static_cast<const Picture&>(source);
+    }
 
     // The picture types a skin accepts, by the last four characters of the name.
     static bool IsPictureName(std::string_view name);

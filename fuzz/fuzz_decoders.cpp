@@ -1,4 +1,5 @@
-// One libFuzzer target for every image decoder: the first byte picks the decoder, the rest is its input.
+// libFuzzer target for the image decoders: the first byte picks the decoder and the rest is its input, or,
+// built with VORNADESK_FUZZ_SELECTOR, one decoder takes every byte.
 // Beyond not crashing, a decoded image must be self-consistent (size within the limits, pixel buffer
 // of the advertised size).
 
@@ -38,11 +39,16 @@ void CheckBgra(bool ok, const enbitmap::BgraImage& image) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+#ifdef VORNADESK_FUZZ_SELECTOR
+    // A target of its own for one decoder: every byte is that decoder's input.
+    const uint8_t selector = VORNADESK_FUZZ_SELECTOR;
+#else
     if (size == 0)
         return 0;
     const uint8_t selector = data[0];
     ++data;
     --size;
+#endif
     enbitmap::BgraImage bgra;
     std::string error;
     switch (selector % 8) {

@@ -19,9 +19,9 @@ run() {
   local t="$1" corpus="fuzz/corpus-${1#fuzz_}"
   mkdir -p "$corpus"
   [ -d "fuzz/seeds/${t#fuzz_}" ] && cp -n fuzz/seeds/"${t#fuzz_}"/* "$corpus"/ 2>/dev/null || true
-  "$build/$t" "$corpus" -max_total_time="$seconds" -rss_limit_mb=4096 -max_len=1048576 -timeout=20 \
-    -artifact_prefix="fuzz/crashes/$t-" -print_final_stats=1 > "fuzz/logs/$t.log" 2>&1
-  local status=$?
+  local status=0
+  "$build/fuzz/$t" "$corpus" -max_total_time="$seconds" -rss_limit_mb=4096 -max_len=1048576 -timeout=20 \
+    -artifact_prefix="fuzz/crashes/$t-" -print_final_stats=1 > "fuzz/logs/$t.log" 2>&1 || status=$?
   local cov execs
   cov=$(grep -o 'cov: [0-9]*' "fuzz/logs/$t.log" | tail -1)
   execs=$(grep -o 'stat::number_of_executed_units: [0-9]*' "fuzz/logs/$t.log" | grep -o '[0-9]*$')

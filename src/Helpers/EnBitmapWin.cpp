@@ -60,3 +60,16 @@ void CWinBitmap::Release() {
     m_pixels.clear();
     m_pixels.shrink_to_fit();
 }
+
+std::unique_ptr<CWinBitmap> CWinBitmap::FromBgra(int kind, int width, int height, std::vector<uint8_t> pixels,
+                                                 bool hasAlpha) {
+    auto image = std::make_unique<CWinBitmap>(kind);
+    if (width <= 0 || height <= 0 || !CheckImageSize(width, height).empty() ||
+        pixels.size() != size_t(width) * size_t(height) * 4)
+        return image;
+    image->m_width = width;
+    image->m_height = height;
+    image->m_hasAlpha = hasAlpha;
+    image->m_pixels = std::move(pixels);
+    return image;
+}

@@ -4,12 +4,19 @@
 // images with an alpha mask; icons and cursors get their transparency from the 32-bit alpha channel or,
 // without one, from the AND mask.
 
+#include <memory>
+
 #include "Helpers/EnBitmapBase.h"
 
 class CWinBitmap : public CEnBitmap {
 public:
     // kind is kImageBmp, kImageIcon, kImageCursor or kImageAniCursor; it chooses LoadByKind's decoder.
     explicit CWinBitmap(int kind);
+
+    // An image made from pixels (Width() * 4 bytes per row, rows top-down, straight BGRA); empty when the
+    // buffer does not hold width x height pixels.
+    static std::unique_ptr<CWinBitmap> FromBgra(int kind, int width, int height, std::vector<uint8_t> pixels,
+                                                bool hasAlpha);
 
     // Each returns false and leaves the image empty, with ErrorText() set, when the bytes do not decode.
     bool LoadBmp(const uint8_t* data, size_t size);        // a BMP file (BITMAPFILEHEADER first)

@@ -32,6 +32,13 @@ bool CResourceBase::ReserveNextId(std::string* error) const {
     return false;
 }
 
+bool CResourceBase::AcceptLoadedId(SkinResStruct& record, int n) const {
+    if (record.ID >= BaseId() && record.ID < BaseId() + IdRange()) return true;
+    if (n <= 0 || n >= IdRange()) return false;
+    record.ID = BaseId() + n;
+    return true;
+}
+
 SkinResStruct* CResourceBase::NewItem(std::string* error) {
     if (!IsCreatable()) {
         if (error) *error = std::string(SectionName()) + " cannot be created as objects.";

@@ -41,6 +41,8 @@ public:
     virtual std::unique_ptr<SkinResStruct> CloneItem(const SkinResStruct& item) const = 0;
     // Overwrites a record of this kind with another's values in place, so pointers to it stay valid.
     virtual void AssignItem(SkinResStruct& target, const SkinResStruct& source) const = 0;
+    // Whether two records of this kind hold the same values.
+    virtual bool SameItem(const SkinResStruct& a, const SkinResStruct& b) const = 0;
 
     // The generic collection load: false when "Indexs" is empty or an item fails (items before it stay).
     virtual bool Load();
@@ -69,6 +71,10 @@ protected:
     // A record of this kind with its new-record defaults (ID and caption not set yet).
     virtual std::unique_ptr<SkinResStruct> MakeRecord() const = 0;
     bool ReserveNextId(std::string* error) const;
+    // A loaded record whose stored ID lies outside this collection's block could not be saved under its
+    // number again (its keys would be written under ID - BaseId): it takes BaseId + n, or is passed over
+    // when n itself is outside the block.
+    bool AcceptLoadedId(SkinResStruct& record, int n) const;
     ConfigReader Reader() const;
     ConfigWriter Writer() const;
 
@@ -98,7 +104,7 @@ public:
         const ConfigReader in = Reader();
         m_schema.ApplyNewDefaults(*record, in.Env());
         m_schema.Load(*record, in, std::to_string(n));
-        AddItem(std::move(record));
+        if (AcceptLoadedId(*record, n)) AddItem(std::move(record));
         return true;
     }
     bool SaveItem(const SkinResStruct& item) override {
@@ -111,6 +117,9 @@ public:
     }
     void AssignItem(SkinResStruct& target, const SkinResStruct& source) const override {
         static_cast<R&>(target) = static_cast<const R&>(source);
+    }
+    bool SameItem(const SkinResStruct& a, const SkinResStruct& b) const override {
+        return static_cast<const R&>(a) == static_cast<const R&>(b);
     }
 
 protected:

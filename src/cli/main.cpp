@@ -6,6 +6,7 @@
 #include "cli/CliCommon.h"
 #include "cli/ConfigCommands.h"
 #include "cli/PackageCommands.h"
+#include "cli/SliceCommand.h"
 
 namespace {
 
@@ -29,6 +30,7 @@ const Command kCommands[] = {
     {"resave", "open a package and save it again", cli::ResaveCommand},
     {"unpack", "write a package's configuration and pictures into a folder", cli::UnpackCommand},
     {"pack", "build a package from a folder written by unpack", cli::PackCommand},
+    {"slice", "draw a picture rectangle in nine parts into a PNG of any size", cli::SliceCommand},
 };
 
 void PrintHelp() {

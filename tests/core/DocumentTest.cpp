@@ -119,6 +119,22 @@ TEST(SkinDocument, AMissingIdKeyStopsItsCollectionOnly) {
     EXPECT_EQ(doc.Edits().Count(), 1u);    // later collections still load
 }
 
+TEST(SkinDocument, StoredIdsOutsideTheBlockTakeTheirNumber) {
+    // An ID the collection does not own would be saved under a number nothing lists; found by fuzzing.
+    const std::string input =
+        "[Buttons]\r\n1ID=ons]\r\n1Caption=A\r\n2ID=99999\r\n3ID=2003\r\n5000ID=7\r\nIndexs=1,2,3,5000\r\n";
+    CSkinDocument doc;
+    doc.Cfg().Parse(input);
+    doc.LoadAll();
+    ASSERT_EQ(doc.Buttons().Count(), 3u);
+    EXPECT_EQ(doc.Buttons().At(0)->ID, 2001);
+    EXPECT_EQ(doc.Buttons().At(0)->Caption, "A");
+    EXPECT_EQ(doc.Buttons().At(1)->ID, 2002);
+    EXPECT_EQ(doc.Buttons().LastId(), 2003);
+    const std::string once = Normalize(input);
+    EXPECT_EQ(Normalize(once), once);
+}
+
 TEST(SkinDocument, EmptyIndexsListLoadsNothingAndKeepsItems) {
     CSkinDocument doc;
     doc.NewItemOfType(2000);

@@ -190,6 +190,24 @@ TEST(Frames, MenuItemEntriesStopAtTheFirstGapAndRepeatedIdsMerge) {
     EXPECT_FALSE(HasKey(text, "1MenuItem3ID"));
 }
 
+TEST(EntryLists, AnEntryWithIdZeroSurvivesSavingAndLoading) {
+    // Found by fuzzing: an ID equal to the integer default was left out, and the reload stopped there.
+    CSkinDocument doc;
+    doc.Cfg().Parse("[Frames]\r\n1ID=3001\r\n1MenuItem1ID=0\r\n1MenuItem1CheckImage=a.bmp\r\n1MenuItem2ID=5\r\n"
+                    "Indexs=1\r\n[StatusBars]\r\n1ID=5001\r\n1Item1ID=0\r\n1Item1HorzAlign=2\r\nIndexs=1\r\n"
+                    "[Headers]\r\n1ID=8001\r\n1Item1ID=0\r\n1Item1IDImg=h.bmp\r\nIndexs=1\r\n");
+    doc.LoadAll();
+    const std::string text = doc.SaveConfigText();
+    CSkinDocument back;
+    back.Cfg().Parse(text);
+    back.LoadAll();
+    EXPECT_EQ(back.Frames().At(0)->menu.items.size(), 2u);
+    EXPECT_EQ(back.Frames().At(0)->menu.items.at(0).checkImage, "a.bmp");
+    EXPECT_EQ(back.StatusBars().At(0)->paneStyles.at(0).horzAlign, 2);
+    EXPECT_EQ(back.Headers().At(0)->itemImageMap.at(0).name, "h.bmp");
+    EXPECT_EQ(back.SaveConfigText(), text);
+}
+
 TEST(Frames, BackgroundEqualToTheSystemFaceIsNotStored) {
     CSkinDocument doc;
     doc.NewItemOfType(3000);

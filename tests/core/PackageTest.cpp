@@ -12,6 +12,7 @@
 #include "Resource/ResObjects/ResFrame.h"
 #include "Resource/ResObjects/ResPicture.h"
 #include "Resource/ResObjects/ResScrollBar.h"
+#include "Resource/ResObjects/ResToolBar.h"
 #include "Resource/SkinDocument.h"
 #include "Resource/ZipArchive.h"
 
@@ -134,6 +135,36 @@ TEST_F(PackageTest, PicturesOfEveryKindRoundTripBeforeTheConfiguration) {
     ASSERT_EQ(third.Open(Path("again.rss"), ""), vd::OpenResult::Ok);
     EXPECT_EQ(third.Pictures().Count(), 6u);
     EXPECT_EQ(third.SaveConfigText(), back.SaveConfigText());
+}
+
+TEST_F(PackageTest, CheckPicturesGetGreyCopiesUnlessTheyAreIconsOrCursors) {
+    imgtest::DibParts parts;
+    parts.width = 3;
+    parts.height = 1;
+    parts.bpp = 24;
+    // magenta key, a grey pixel and a colour: only the colour changes.
+    parts.bits = imgtest::PackRows({{0xFF00FF, 0x808080, 0x0A1464}}, 24);
+    const Bytes bmp = imgtest::MakeBmpFile(parts);
+    const char* config =
+        "[Frames]\r\n1ID=3001\r\n1MenuItem1ID=40\r\n1MenuItem1CheckImage=c.bmp\r\n1MenuItem1UnCheckImage=i.ico\r\n"
+        "Indexs=1\r\n[ToolBars]\r\n1ID=4001\r\n1Item1ID=9\r\n1Item1CheckImage=C.BMP\r\nIndexs=1\r\n";
+    CSkinDocument doc;
+    doc.LoadPackageContents(config, {{"c.bmp", std::make_shared<const Bytes>(bmp)},
+                                     {"i.ico", std::make_shared<const Bytes>(Icon(1, 16))}});
+    const CheckImageEntry& item = doc.Frames().At(0)->menu.items.at(40);
+    ASSERT_NE(item.check, nullptr);
+    ASSERT_NE(item.checkGrey, nullptr);
+    EXPECT_NE(item.uncheck, nullptr);
+    EXPECT_EQ(item.uncheckGrey, nullptr);  // an icon: no grey copy
+    uint8_t px[4];
+    ASSERT_TRUE(item.checkGrey->PixelBGRA(0, 0, px));
+    EXPECT_EQ((std::array<int, 3>{px[0], px[1], px[2]}), (std::array<int, 3>{255, 0, 255}));
+    ASSERT_TRUE(item.checkGrey->PixelBGRA(1, 0, px));
+    EXPECT_EQ(px[0], 0x80);
+    ASSERT_TRUE(item.checkGrey->PixelBGRA(2, 0, px));
+    const int grey = (30 * 0x0A + 59 * 0x14 + 11 * 0x64) / 100;  // R 10, G 20, B 100
+    EXPECT_EQ((std::array<int, 3>{px[0], px[1], px[2]}), (std::array<int, 3>{grey, grey, grey}));
+    EXPECT_NE(doc.ToolBars().At(0)->commands.at(9).checkGrey, nullptr);
 }
 
 TEST_F(PackageTest, PasswordsAndTheirStoredForm) {

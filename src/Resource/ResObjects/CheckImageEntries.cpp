@@ -1,5 +1,6 @@
 #include "Resource/ResObjects/CheckImageEntries.h"
 
+#include "Helpers/EnBitmapGrey.h"
 #include "Resource/RecordSchema.h"
 #include "Resource/TextUtil.h"
 
@@ -16,7 +17,9 @@ void LoadCheckImageEntries(const ConfigReader& in, const std::string& prefix, co
         e.uncheckImage = vd::CutToCapacity(in.GetString(item + "UnCheckImage", ""), kText255);
         if (withDoubleRow) e.doubleRow = vd::Atoi(in.GetString(item + "DoubleRow", ""));
         e.check = in.ResolvePicture(e.checkImage);
+        if (e.check) e.checkGrey = MakeGreyCopy(*e.check);
         e.uncheck = in.ResolvePicture(e.uncheckImage);
+        if (e.uncheck) e.uncheckGrey = MakeGreyCopy(*e.uncheck);
         map[e.id] = std::move(e);  // a repeated ID: the later entry wins
     }
 }
@@ -26,7 +29,8 @@ void SaveCheckImageEntries(ConfigWriter& out, const std::string& prefix, const c
     int k = 1;
     for (const auto& [id, e] : map) {
         const std::string item = prefix + vd::Format(itemPattern, k++);
-        out.SetInt(item + "ID", e.id, 0);
+        // Always written, also for ID 0: loading stops at the first entry without it.
+        out.SetString(item + "ID", std::to_string(e.id), "");
         out.SetString(item + "CheckImage", e.checkImage, "");
         out.SetString(item + "UnCheckImage", e.uncheckImage, "");
         if (withDoubleRow) out.SetInt(item + "DoubleRow", e.doubleRow, 0);

@@ -1,7 +1,7 @@
 #pragma once
 // Per-command check images of frame menus and toolbars: numbered entries "<n><Item><k>ID", "...CheckImage",
 // "...UnCheckImage" (and "...DoubleRow" for menus). Loading stops at the first missing number; saving
-// numbers the entries densely from 1. The designer carries them through load and save.
+// numbers the entries densely from 1 and always writes an entry's ID key. The designer carries them through load and save.
 
 #include <map>
 #include <memory>

@@ -14,6 +14,7 @@ public:
         return std::make_unique<SkinResStruct>(item);
     }
     void AssignItem(SkinResStruct& target, const SkinResStruct& source) const override { target = source; }
+    bool SameItem(const SkinResStruct& a, const SkinResStruct& b) const override { return a == b; }
 
 protected:
     std::unique_ptr<SkinResStruct> MakeRecord() const override { return std::make_unique<SkinResStruct>(); }

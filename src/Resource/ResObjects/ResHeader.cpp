@@ -38,7 +38,8 @@ const RecordSchema<SkinHeader>& CResHeader::Table() {
                 int k = 1;
                 for (const auto& [id, image] : r.itemImageMap) {
                     const std::string key = p + vd::Format("Item%dID", k++);
-                    out.SetInt(key, id, 0);
+                    // Always written, also for item 0: loading stops at the first entry without it.
+                    out.SetString(key, std::to_string(id), "");
                     out.SaveImageRecord(key, image);
                 }
             });

@@ -54,6 +54,9 @@ public:
     void AssignItem(SkinResStruct& target, const SkinResStruct& source) const override {
         static_cast<Picture&>(target) = static_cast<const Picture&>(source);
     }
+    bool SameItem(const SkinResStruct& a, const SkinResStruct& b) const override {
+        return static_cast<const Picture&>(a) == static_cast<const Picture&>(b);
+    }
 
     // The picture types a skin accepts, by the last four characters of the name.
     static bool IsPictureName(std::string_view name);

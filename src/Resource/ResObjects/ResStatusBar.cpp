@@ -36,7 +36,8 @@ const RecordSchema<SkinStatusBar>& CResStatusBar::Table() {
                 int k = 1;
                 for (const auto& [id, style] : r.paneStyles) {
                     const std::string item = p + vd::Format("Item%d", k++);
-                    out.SetInt(item + "ID", id, 0);
+                    // Always written, also for pane 0: loading stops at the first entry without it.
+                    out.SetString(item + "ID", std::to_string(id), "");
                     out.SaveTextStyle(item, style);
                 }
             });

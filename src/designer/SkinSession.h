@@ -1,0 +1,42 @@
+#pragma once
+// The skin being edited in the designer: the current document, its undo stack and the one change signal
+// the tree, the property grid and the view listen to. Undo commands are the only writers of the document.
+
+#include <QObject>
+#include <QUndoStack>
+#include <memory>
+
+#include "Resource/SkinDocument.h"
+
+struct DocumentChange {
+    enum Kind { Replaced, ObjectAdded, ObjectRemoved, ObjectChanged, PasswordChanged };
+    Kind kind = Replaced;
+    int id = 0;  // the object's ID; 0 for Replaced and PasswordChanged
+};
+
+class SkinSession : public QObject {
+    Q_OBJECT
+public:
+    explicit SkinSession(QObject* parent = nullptr);
+    ~SkinSession() override;
+
+    CSkinDocument& Document() const { return *m_document; }
+    QUndoStack& UndoStack() { return m_undo; }
+
+    // Takes a new document (New, Open, Load Sample): the undo history starts again and the skin counts as
+    // unmodified.
+    void Replace(std::unique_ptr<CSkinDocument> document);
+    bool IsModified() const { return !m_undo.isClean(); }
+    void MarkSaved() { m_undo.setClean(); }
+
+    // For undo commands only: announce what they changed.
+    void Notify(DocumentChange change) { emit changed(change); }
+
+signals:
+    void changed(const DocumentChange& change);
+    void modifiedChanged(bool modified);
+
+private:
+    std::unique_ptr<CSkinDocument> m_document;
+    QUndoStack m_undo;
+};

@@ -1,0 +1,167 @@
+#!/usr/bin/env bash
+# vornadesk-cli slice: nine-part drawing of a package picture into a PNG; pixel checks and exit codes.
+set -u
+cli="$1"
+tmp=$(mktemp -d)
+trap 'rm -rf "$tmp"' EXIT
+cd "$tmp"
+fails=0
+total=0
+check() {  # name, expected, actual
+  total=$((total+1))
+  if [ "$2" != "$3" ]; then echo "FAIL: $1"; echo "  expected: $(printf %q "$2")"; echo "  actual:   $(printf %q "$3")"; fails=$((fails+1)); fi
+}
+
+if "$cli" slice --bogus 2>&1 | grep -q "without drawing support"; then
+  echo "slice is not built here (no drawing library)"
+  echo "0 passed, 0 failed"
+  exit 0
+fi
+
+# An 8 x 8 24-bit BMP whose pixel (x, y) is (30x, 30y, 77), except (1, 1), which is magenta.
+mkdir -p art/pictures
+python3 - art/pictures/art.bmp <<'EOF'
+import struct, sys
+w = h = 8
+rows = b""
+for y in range(h - 1, -1, -1):
+    for x in range(w):
+        r, g, b = (255, 0, 255) if (x, y) == (1, 1) else (30 * x, 30 * y, 77)
+        rows += bytes((b, g, r))
+info = struct.pack("<IiiHHIIiiII", 40, w, h, 1, 24, 0, len(rows), 0, 0, 0, 0)
+head = b"BM" + struct.pack("<IHHI", 14 + 40 + len(rows), 0, 0, 54)
+open(sys.argv[1], "wb").write(head + info + rows)
+EOF
+printf 'undecodable' > art/pictures/broken.bmp
+printf '[Frames]\r\n1ID=3001\r\n1Caption=Main\r\n1ActiveTopImg=art.bmp\r\nIndexs=1\r\n\r\n' > art/config.ini
+"$cli" pack art skin.rss; check "pack the test skin" 0 $?
+"$cli" pack art locked.rss --password pw; check "pack a locked skin" 0 $?
+
+# Prints "W H" for "size", else "R G B A" of pixel (x, y); reads any 8-bit RGB or RGBA PNG.
+cat > png.py <<'EOF'
+import struct, sys, zlib
+data = open(sys.argv[1], "rb").read()
+assert data[:8] == b"\x89PNG\r\n\x1a\n", "not a PNG"
+pos, idat = 8, b""
+while pos < len(data):
+    n, kind = struct.unpack(">I4s", data[pos:pos + 8])
+    body = data[pos + 8:pos + 8 + n]
+    if kind == b"IHDR":
+        w, h, depth, ctype = struct.unpack(">IIBB", body[:10])
+    elif kind == b"IDAT":
+        idat += body
+    pos += 12 + n
+if sys.argv[2] == "size":
+    print(w, h); sys.exit()
+assert depth == 8 and ctype in (2, 6), "unexpected PNG type"
+bpp = 4 if ctype == 6 else 3
+raw, stride, prev, pixels = zlib.decompress(idat), w * bpp, bytearray(w * bpp), []
+for y in range(h):
+    f, line = raw[y * (stride + 1)], bytearray(raw[y * (stride + 1) + 1:(y + 1) * (stride + 1)])
+    for i in range(stride):
+        a = line[i - bpp] if i >= bpp else 0
+        b, c = prev[i], prev[i - bpp] if i >= bpp else 0
+        if f == 1: line[i] = (line[i] + a) & 255
+        elif f == 2: line[i] = (line[i] + b) & 255
+        elif f == 3: line[i] = (line[i] + (a + b) // 2) & 255
+        elif f == 4:
+            p = a + b - c
+            pa, pb, pc = abs(p - a), abs(p - b), abs(p - c)
+            line[i] = (line[i] + (a if pa <= pb and pa <= pc else b if pb <= pc else c)) & 255
+    pixels.append(line)
+    prev = line
+x, y = int(sys.argv[2]), int(sys.argv[3])
+px = pixels[y][x * bpp:(x + 1) * bpp]
+print(*(list(px) + ([255] if bpp == 3 else [])))
+EOF
+px() { python3 png.py "$@"; }
+src() { echo "$((30 * $1)) $((30 * $2)) 77 255"; }  # the picture's pixel (x, y), opaque
+
+# Tiled: 2-pixel corners; the 4 x 4 middle repeats from the destination's top-left corner.
+"$cli" slice skin.rss art.bmp --rect 0,0,8,8 --corners 2,2,2,2 --size 20x12 -o tiled.png
+check "tiled slice" 0 $?
+check "tiled size" "20 12" "$(px tiled.png size)"
+check "top-left corner" "$(src 0 0)" "$(px tiled.png 0 0)"
+check "bottom-right corner" "$(src 7 7)" "$(px tiled.png 19 11)"
+check "top-right corner" "$(src 6 0)" "$(px tiled.png 18 0)"
+check "top edge repeats columns 2..5" "$(src 5 0)" "$(px tiled.png 9 0)"
+check "top edge second round" "$(src 2 1)" "$(px tiled.png 10 1)"
+check "centre repeats" "$(src 5 2)" "$(px tiled.png 9 6)"
+check "left edge repeats rows 2..5" "$(src 1 3)" "$(px tiled.png 1 7)"
+check "magenta copied without key" "255 0 255 255" "$(px tiled.png 1 1)"
+
+# Stretched: the middle 4 pixels double to 8; destination i of the middle shows source 2 + i / 2.
+"$cli" slice skin.rss ART.BMP --rect 0,0,8,8 --corners 2,2,2,2 --stretch 11111 --size 12x12 -o stretched.png
+check "stretched slice, name in other case" 0 $?
+check "stretched centre" "$(src 3 3)" "$(px stretched.png 5 5)"
+check "stretched centre, far side" "$(src 5 4)" "$(px stretched.png 9 6)"
+check "stretched bottom edge" "$(src 4 7)" "$(px stretched.png 7 11)"
+
+# Mixed modes: top edge stretched, centre tiled; a sub-rectangle of the picture.
+"$cli" slice skin.rss art.bmp --rect 2,2,6,6 --corners 1,1,1,1 --stretch 10000 --size 8x8 -o mixed.png
+check "mixed slice" 0 $?
+check "sub-rectangle corner" "$(src 2 2)" "$(px mixed.png 0 0)"
+check "stretched top edge" "$(src 3 2)" "$(px mixed.png 2 0)"
+check "tiled centre" "$(src 3 3)" "$(px mixed.png 3 3)"
+
+# The key leaves the transparent background.
+"$cli" slice skin.rss art.bmp --rect 0,0,8,8 --corners 2,2,2,2 --size 10x10 --key 255,0,255 -o keyed.png
+check "keyed slice" 0 $?
+check "key pixel transparent" "0" "$(px keyed.png 1 1 | cut -d' ' -f4)"
+check "other pixel opaque" "$(src 0 1)" "$(px keyed.png 0 1)"
+
+"$cli" slice locked.rss art.bmp --rect 0,0,8,8 --size 4x4 --password pw -o locked.png
+check "locked package with its password" 0 $?
+
+# Usage errors (1), checked before the package is read.
+usage() {  # name, arguments...
+  local name="$1"; shift
+  "$cli" slice skin.rss art.bmp "$@" >/dev/null 2>err.txt
+  check "$name" 1 $?
+}
+usage "rect with three values" --rect 0,0,8 --size 4x4 -o x.png
+usage "rect not a number" --rect 0,a,8,8 --size 4x4 -o x.png
+usage "rect with spaces" --rect "0, 0,8,8" --size 4x4 -o x.png
+usage "rect negative" --rect -1,0,8,8 --size 4x4 -o x.png
+usage "rect empty" --rect 4,0,4,8 --size 4x4 -o x.png
+usage "size zero" --rect 0,0,8,8 --size 0x4 -o x.png
+usage "size too large" --rect 0,0,8,8 --size 16385x1 -o x.png
+usage "size without height" --rect 0,0,8,8 --size 4x -o x.png
+usage "size trailing text" --rect 0,0,8,8 --size 4x4px -o x.png
+usage "corners larger than the rectangle" --rect 0,0,8,8 --corners 5,0,4,0 --size 4x4 -o x.png
+usage "stretch digit 2" --rect 0,0,8,8 --stretch 00200 --size 4x4 -o x.png
+usage "stretch four digits" --rect 0,0,8,8 --stretch 0000 --size 4x4 -o x.png
+usage "key out of range" --rect 0,0,8,8 --key 256,0,0 --size 4x4 -o x.png
+usage "missing size" --rect 0,0,8,8 -o x.png
+usage "missing output" --rect 0,0,8,8 --size 4x4
+usage "unknown option" --rect 0,0,8,8 --size 4x4 -o x.png --zoom 2
+check "one-line usage error" 1 "$(wc -l < err.txt)"
+"$cli" slice skin.rss --rect 0,0,8,8 --size 4x4 -o x.png >/dev/null 2>&1; check "missing picture argument" 1 $?
+test -e x.png; check "nothing written after usage errors" 1 $?
+
+# Bad input (4), formats (2), passwords (3), output (5).
+"$cli" slice skin.rss nosuch.bmp --rect 0,0,8,8 --size 4x4 -o x.png >/dev/null 2>err.txt
+check "absent picture status" 4 $?
+grep -q "no picture named 'nosuch.bmp'" err.txt; check "absent picture message" 0 $?
+"$cli" slice skin.rss broken.bmp --rect 0,0,8,8 --size 4x4 -o x.png >/dev/null 2>err.txt
+check "undecodable picture status" 4 $?
+grep -q "broken.bmp' cannot be decoded" err.txt; check "undecodable picture message" 0 $?
+"$cli" slice skin.rss art.bmp --rect 0,0,9,8 --size 4x4 -o x.png >/dev/null 2>err.txt
+check "rectangle outside the picture" 4 $?
+grep -q "(8 x 8)" err.txt; check "outside message names the picture size" 0 $?
+"$cli" slice missing.rss art.bmp --rect 0,0,8,8 --size 4x4 -o x.png >/dev/null 2>&1
+check "missing package" 4 $?
+printf 'not a skin at all, clearly' > junk.rss
+"$cli" slice junk.rss art.bmp --rect 0,0,8,8 --size 4x4 -o x.png >/dev/null 2>&1
+check "unknown format" 2 $?
+"$cli" slice locked.rss art.bmp --rect 0,0,8,8 --size 4x4 -o x.png --password no >/dev/null 2>&1
+check "wrong password" 3 $?
+"$cli" slice skin.rss art.bmp --rect 0,0,8,8 --size 4x4 -o nodir/x.png >/dev/null 2>err.txt
+check "cannot write" 5 $?
+check "one-line write error" 1 "$(wc -l < err.txt)"
+
+"$cli" --help | grep -q "^  slice "; check "help lists slice" 0 $?
+"$cli" slice --help | grep -q -- "--stretch"; check "slice help" 0 $?
+
+echo "$((total - fails)) passed, $fails failed"
+[ "$fails" -eq 0 ]

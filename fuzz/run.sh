@@ -20,7 +20,7 @@ run() {
   mkdir -p "$corpus"
   [ -d "fuzz/seeds/${t#fuzz_}" ] && cp -n fuzz/seeds/"${t#fuzz_}"/* "$corpus"/ 2>/dev/null || true
   local status=0
-  "$build/fuzz/$t" "$corpus" -max_total_time="$seconds" -rss_limit_mb=4096 -max_len=1048576 -timeout=20 \
+  "$build/fuzz/$t" "$corpus" -max_total_time="$seconds" -rss_limit_mb=4096 -max_len=1048576 -timeout=60 \
     -artifact_prefix="fuzz/crashes/$t-" -print_final_stats=1 > "fuzz/logs/$t.log" 2>&1 || status=$?
   local cov execs
   cov=$(grep -o 'cov: [0-9]*' "fuzz/logs/$t.log" | tail -1)

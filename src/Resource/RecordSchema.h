@@ -305,6 +305,19 @@ public:
         return *this;
     }
 
+    // "ID", "ResID", "Caption" and the preview size: the head most kinds start with.
+    RecordSchema& Head(Access<int> width, Access<int> height, IntDefault newWidth, IntDefault newHeight,
+                       IntDefault keyWidth, IntDefault keyHeight) {
+        Id();
+        ResId();
+        CaptionKey();
+        Int("VornadeskPreviewWidth", width, newWidth, keyWidth);
+        return Int("VornadeskPreviewHeight", height, newHeight, keyHeight);
+    }
+    RecordSchema& Head(Access<int> width, Access<int> height, IntDefault newWidth, IntDefault newHeight) {
+        return Head(width, height, newWidth, newHeight, newWidth, newHeight);
+    }
+
     // The head every record starts with.
     RecordSchema& Id() { return Int("ID", [](R& r) -> int& { return r.ID; }, 0); }
     RecordSchema& ResId() {

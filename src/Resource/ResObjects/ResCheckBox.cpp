@@ -2,14 +2,6 @@
 
 namespace {
 template <class R>
-void Head(RecordSchema<R>& s, int width, int height) {
-    s.Id();
-    s.ResId();
-    s.CaptionKey();
-    s.Int("VornadeskPreviewWidth", &R::previewWidth, width);
-    s.Int("VornadeskPreviewHeight", &R::previewHeight, height);
-}
-template <class R>
 void Tail(RecordSchema<R>& s) {
     s.Font("", &R::font);
     s.Int("ShowText", &R::showText, 1);
@@ -24,7 +16,7 @@ const RecordSchema<SkinCheckBox>& CResCheckBox::Table() {
     static const RecordSchema<SkinCheckBox> schema = [] {
         using R = SkinCheckBox;
         RecordSchema<R> s;
-        Head(s, 500, 400);
+        s.Head(&R::previewWidth, &R::previewHeight, 500, 400);
         s.StateImages<4>("UnCheckImg", &R::unchecked);
         s.StateImages<4>("CheckImg", &R::checked);
         s.StateImages<4>("HalfCheckImg", &R::halfChecked);
@@ -40,7 +32,7 @@ const RecordSchema<SkinRadioBox>& CResRadioBox::Table() {
     static const RecordSchema<SkinRadioBox> schema = [] {
         using R = SkinRadioBox;
         RecordSchema<R> s;
-        Head(s, 500, 200);
+        s.Head(&R::previewWidth, &R::previewHeight, 500, 200);
         s.StateImages<4>("UnCheckImg", &R::unchecked);
         s.StateImages<4>("CheckImg", &R::checked);
         Tail(s);

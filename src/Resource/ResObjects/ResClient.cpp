@@ -6,11 +6,7 @@ const RecordSchema<SkinClient>& CResClient::Table() {
     static const RecordSchema<SkinClient> schema = [] {
         using R = SkinClient;
         RecordSchema<R> s;
-        s.Id();
-        s.ResId();
-        s.CaptionKey();
-        s.Int("VornadeskPreviewWidth", &R::previewWidth, 400);
-        s.Int("VornadeskPreviewHeight", &R::previewHeight, 300);
+        s.Head(&R::previewWidth, &R::previewHeight, 400, 300);
         s.Image("BkImg", &R::background);
         s.Colour("clrBK", &R::backgroundColor, ColorDefault::Sys(COLOR_APPWORKSPACE));
         return s;

@@ -6,11 +6,7 @@ template <class R>
 RecordSchema<R> ComboLike(const char* buttonPattern, const char* arrowPattern, IntDefault widthKey,
                           IntDefault heightKey) {
     RecordSchema<R> s;
-    s.Id();
-    s.ResId();
-    s.CaptionKey();
-    s.Int("VornadeskPreviewWidth", Member<R>(&SkinComboBox::previewWidth), 500, widthKey);
-    s.Int("VornadeskPreviewHeight", Member<R>(&SkinComboBox::previewHeight), 100, heightKey);
+    s.Head(Member<R>(&SkinComboBox::previewWidth), Member<R>(&SkinComboBox::previewHeight), 500, 100, widthKey, heightKey);
     for (int i = 0; i < 2; ++i)
         s.Image(vd::Format("EdgeImage%d", i), [i](R& r) -> SkinImageBase& { return r.edges[i]; });
     for (int i = 0; i < 4; ++i) {

@@ -5,11 +5,7 @@ template <class R>
 RecordSchema<R> ControlBarFields() {
     using B = SkinControlBar;
     RecordSchema<R> s;
-    s.Id();
-    s.ResId();
-    s.CaptionKey();
-    s.Int("VornadeskPreviewWidth", Member<R>(&B::previewWidth), 300);
-    s.Int("VornadeskPreviewHeight", Member<R>(&B::previewHeight), 50);
+    s.Head(Member<R>(&B::previewWidth), Member<R>(&B::previewHeight), 300, 50);
     s.Image("BkImg", Member<R>(&B::background));
     s.Colour("clrBkStart", Member<R>(&B::start), ColorDefault::Sys(COLOR_BTNFACE));
     s.Colour("clrBkEnd", Member<R>(&B::end), ColorDefault::Sys(COLOR_BTNFACE));

@@ -6,11 +6,7 @@ const RecordSchema<SkinDialog>& CResDialog::Table() {
     static const RecordSchema<SkinDialog> schema = [] {
         using R = SkinDialog;
         RecordSchema<R> s;
-        s.Id();
-        s.ResId();
-        s.CaptionKey();
-        s.Int("VornadeskPreviewWidth", &R::previewWidth, 300);
-        s.Int("VornadeskPreviewHeight", &R::previewHeight, 250);
+        s.Head(&R::previewWidth, &R::previewHeight, 300, 250);
         s.Image("BkImg", &R::background);
         s.Colour("clrStart", &R::start, ColorDefault::Sys(COLOR_BTNFACE));
         s.Colour("clrEnd", &R::end, ColorDefault::Sys(COLOR_BTNFACE));

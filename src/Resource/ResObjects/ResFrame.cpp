@@ -1,5 +1,7 @@
 #include "Resource/ResObjects/ResFrame.h"
 
+#include "Resource/ResObjects/FrameBorders.h"
+
 CResFrame::CResFrame(CSkinDocument& doc) : CResTyped(doc, kKinds[kFrames], Table()) {}
 
 namespace {
@@ -13,24 +15,10 @@ const RecordSchema<SkinFrame>& CResFrame::Table() {
     static const RecordSchema<SkinFrame> schema = [] {
         using R = SkinFrame;
         RecordSchema<R> s;
-        s.Id();
-        s.ResId();
-        s.CaptionKey();
-        s.Int("VornadeskPreviewWidth", &R::previewWidth, 600);
-        s.Int("VornadeskPreviewHeight", &R::previewHeight, 460);
-        s.Image("ActiveLeft", &R::activeLeft);
-        s.Image("InactiveLeft", &R::inactiveLeft);
-        s.Image("ActiveRight", &R::activeRight);
-        s.Image("InactiveRight", &R::inactiveRight);
-        s.Image("ActiveTop", &R::activeTop);
-        s.Image("InactiveTop", &R::inactiveTop);
-        s.Image("ActiveBottom", &R::activeBottom);
-        s.Image("InactiveBottom", &R::inactiveBottom);
+        s.Head(&R::previewWidth, &R::previewHeight, 600, 460);
+        AddBorderImages(s);
         s.Int("DefaultDraw", &R::defaultDraw, 1);
-        s.Int("LeftMargins", &R::leftMargin, 5);
-        s.Int("RightMargins", &R::rightMargin, 5);
-        s.Int("TopMargins", &R::topMargin, 20);
-        s.Int("BottomMargins", &R::bottomMargin, 5);
+        AddBorderWidths(s);
         s.Image("ActMinCap", &R::activeMinCaption);
         s.Image("InactMinCap", &R::inactiveMinCaption);
         s.Font("MinCaption", &R::minCaptionFont);

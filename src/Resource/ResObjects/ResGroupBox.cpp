@@ -6,11 +6,7 @@ const RecordSchema<SkinGroupBox>& CResGroupBox::Table() {
     static const RecordSchema<SkinGroupBox> schema = [] {
         using R = SkinGroupBox;
         RecordSchema<R> s;
-        s.Id();
-        s.ResId();
-        s.CaptionKey();
-        s.Int("VornadeskPreviewWidth", &R::previewWidth, 500);
-        s.Int("VornadeskPreviewHeight", &R::previewHeight, 150);
+        s.Head(&R::previewWidth, &R::previewHeight, 500, 150);
         for (int i = 0; i < 2; ++i) {
             s.Image(vd::Format("group%d", i), Elem(&R::group, i));
             s.Image(vd::Format("box%d", i), Elem(&R::box, i));

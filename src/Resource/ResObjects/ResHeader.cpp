@@ -6,11 +6,7 @@ const RecordSchema<SkinHeader>& CResHeader::Table() {
     static const RecordSchema<SkinHeader> schema = [] {
         using R = SkinHeader;
         RecordSchema<R> s;
-        s.Id();
-        s.ResId();
-        s.CaptionKey();
-        s.Int("VornadeskPreviewWidth", &R::previewWidth, 500);
-        s.Int("VornadeskPreviewHeight", &R::previewHeight, 100);
+        s.Head(&R::previewWidth, &R::previewHeight, 500, 100);
         s.Image("BkImage", &R::background);
         for (int i = 0; i < 4; ++i) {
             s.Image(vd::Format("ItemImage%d", i), Elem(&R::itemImages, i));

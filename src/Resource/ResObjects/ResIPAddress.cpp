@@ -4,11 +4,7 @@ namespace {
 template <class R>
 RecordSchema<R> EditLike() {
     RecordSchema<R> s;
-    s.Id();
-    s.ResId();
-    s.CaptionKey();
-    s.Int("VornadeskPreviewWidth", Member<R>(&SkinIPAddress::previewWidth), 500);
-    s.Int("VornadeskPreviewHeight", Member<R>(&SkinIPAddress::previewHeight), 100);
+    s.Head(Member<R>(&SkinIPAddress::previewWidth), Member<R>(&SkinIPAddress::previewHeight), 500, 100);
     for (int i = 0; i < 3; ++i)
         s.Image(vd::Format("EdgeImage%d", i), [i](R& r) -> SkinImageBase& { return r.edges[i]; });
     return s;

@@ -8,11 +8,7 @@ const RecordSchema<SkinListBox>& CResListBox::Table() {
     static const RecordSchema<SkinListBox> schema = [] {
         using R = SkinListBox;
         RecordSchema<R> s;
-        s.Id();
-        s.ResId();
-        s.CaptionKey();
-        s.Int("VornadeskPreviewWidth", &R::previewWidth, 200);
-        s.Int("VornadeskPreviewHeight", &R::previewHeight, 250);
+        s.Head(&R::previewWidth, &R::previewHeight, 200, 250);
         s.Int("ItemHeight", &R::itemHeight, 20);
         s.Image("Background", &R::background);
         s.Image("BkSelected", &R::selectedBackground);

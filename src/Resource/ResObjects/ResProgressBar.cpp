@@ -6,11 +6,7 @@ const RecordSchema<SkinProgressBar>& CResProgressBar::Table() {
     static const RecordSchema<SkinProgressBar> schema = [] {
         using R = SkinProgressBar;
         RecordSchema<R> s;
-        s.Id();
-        s.ResId();
-        s.CaptionKey();
-        s.Int("VornadeskPreviewWidth", &R::previewWidth, 500);
-        s.Int("VornadeskPreviewHeight", &R::previewHeight, 300);
+        s.Head(&R::previewWidth, &R::previewHeight, 500, 300);
         s.Image("ImgBk", &R::background);
         s.Image("ImgFg", &R::foreground);
         s.Image("ImgFgS", &R::foregroundSmooth);

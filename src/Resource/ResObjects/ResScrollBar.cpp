@@ -6,11 +6,7 @@ const RecordSchema<SkinScrollBar>& CResScrollBar::Table() {
     static const RecordSchema<SkinScrollBar> schema = [] {
         using R = SkinScrollBar;
         RecordSchema<R> s;
-        s.Id();
-        s.ResId();
-        s.CaptionKey();
-        s.Int("VornadeskPreviewWidth", &R::previewWidth, 500);
-        s.Int("VornadeskPreviewHeight", &R::previewHeight, 300);
+        s.Head(&R::previewWidth, &R::previewHeight, 500, 300);
         const std::pair<const char*, R::States R::*> sets[] = {
             {"hBk%d", &R::hBk},         {"vBk%d", &R::vBk},           {"hBr%d", &R::hBar},
             {"vBr%d", &R::vBar},        {"hTh%d", &R::hThumb},        {"vTh%d", &R::vThumb},

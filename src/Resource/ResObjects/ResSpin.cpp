@@ -6,12 +6,8 @@ const RecordSchema<SkinSpin>& CResSpin::Table() {
     static const RecordSchema<SkinSpin> schema = [] {
         using R = SkinSpin;
         RecordSchema<R> s;
-        s.Id();
-        s.ResId();
-        s.CaptionKey();
         // A new spin is 400 x 200 while the keys default to 500 x 300, so new spins save both.
-        s.Int("VornadeskPreviewWidth", &R::previewWidth, 400, 500);
-        s.Int("VornadeskPreviewHeight", &R::previewHeight, 200, 300);
+        s.Head(&R::previewWidth, &R::previewHeight, 400, 200, 500, 300);
         s.StateImageSet<4>("LeftImg", &R::leftBtn);
         s.StateImageSet<4>("LeftArrow", &R::leftArrow);
         s.StateImageSet<4>("RightImg", &R::rightBtn);

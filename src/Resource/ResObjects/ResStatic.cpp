@@ -8,11 +8,7 @@ const RecordSchema<SkinStatic>& CResStatic::Table() {
     static const RecordSchema<SkinStatic> schema = [] {
         using R = SkinStatic;
         RecordSchema<R> s;
-        s.Id();
-        s.ResId();
-        s.CaptionKey();
-        s.Int("VornadeskPreviewWidth", &R::previewWidth, 300);
-        s.Int("VornadeskPreviewHeight", &R::previewHeight, 250);
+        s.Head(&R::previewWidth, &R::previewHeight, 300, 250);
         s.Int("Trans", &R::transparent, 1);
         s.Int("OwnerFrameID", &R::ownerFrameId, 0);
         for (int i = 0; i < 2; ++i) {

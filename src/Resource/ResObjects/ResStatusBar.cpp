@@ -6,11 +6,7 @@ const RecordSchema<SkinStatusBar>& CResStatusBar::Table() {
     static const RecordSchema<SkinStatusBar> schema = [] {
         using R = SkinStatusBar;
         RecordSchema<R> s;
-        s.Id();
-        s.ResId();
-        s.CaptionKey();
-        s.Int("VornadeskPreviewWidth", &R::previewWidth, 600);
-        s.Int("VornadeskPreviewHeight", &R::previewHeight, 25);
+        s.Head(&R::previewWidth, &R::previewHeight, 600, 25);
         s.Image("Background", &R::background);
         s.Image("ItemImage", &R::itemImage);
         s.Image("LastItemImage", &R::lastItemImage);

@@ -20,11 +20,7 @@ const RecordSchema<SkinTabCtrl>& CResTabCtrl::Table() {
             {"ItemRight", "RBkImgN", "RBKImgDis", "RHO%d", "RVO%d"},
         };
         RecordSchema<R> s;
-        s.Id();
-        s.ResId();
-        s.CaptionKey();
-        s.Int("VornadeskPreviewWidth", &R::previewWidth, 600);
-        s.Int("VornadeskPreviewHeight", &R::previewHeight, 600);
+        s.Head(&R::previewWidth, &R::previewHeight, 600, 600);
         for (size_t side = 0; side < 4; ++side) {
             auto sideRef = [side](R& r) -> SkinTabSide& { return r.sides[side]; };
             s.StateImages<5>(sides[side].item,

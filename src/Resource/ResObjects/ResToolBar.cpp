@@ -6,12 +6,8 @@ const RecordSchema<SkinToolBar>& CResToolBar::Table() {
     static const RecordSchema<SkinToolBar> schema = [] {
         using R = SkinToolBar;
         RecordSchema<R> s;
-        s.Id();
-        s.ResId();
-        s.CaptionKey();
         // A new toolbar is 400 wide; a stored one without the key is 800, so new toolbars save their width.
-        s.Int("VornadeskPreviewWidth", &R::previewWidth, 400, 800);
-        s.Int("VornadeskPreviewHeight", &R::previewHeight, 80);
+        s.Head(&R::previewWidth, &R::previewHeight, 400, 80, 800, 80);
         // The toolbar's colours are always written, as text with an empty default.
         const ColorDefault face = ColorDefault::Sys(COLOR_BTNFACE);
         s.Colour("BackgroundColor", &R::backgroundColor, face, face, face, true);

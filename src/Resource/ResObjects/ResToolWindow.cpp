@@ -1,5 +1,7 @@
 #include "Resource/ResObjects/ResToolWindow.h"
 
+#include "Resource/ResObjects/FrameBorders.h"
+
 CResToolWindow::CResToolWindow(CSkinDocument& doc) : CResTyped(doc, kKinds[kToolWindows], Table()) {}
 
 const RecordSchema<SkinToolWindow>& CResToolWindow::Table() {
@@ -13,18 +15,8 @@ const RecordSchema<SkinToolWindow>& CResToolWindow::Table() {
         s.CaptionKey(FieldPhase::SaveOnly);
         s.Int("VornadeskPreviewWidth", &R::previewWidth, 300);
         s.Int("VornadeskPreviewHeight", &R::previewHeight, 200);
-        s.Image("ActiveLeft", &R::activeLeft);
-        s.Image("InactiveLeft", &R::inactiveLeft);
-        s.Image("ActiveRight", &R::activeRight);
-        s.Image("InactiveRight", &R::inactiveRight);
-        s.Image("ActiveTop", &R::activeTop);
-        s.Image("InactiveTop", &R::inactiveTop);
-        s.Image("ActiveBottom", &R::activeBottom);
-        s.Image("InactiveBottom", &R::inactiveBottom);
-        s.Int("LeftMargins", &R::leftMargin, 5);
-        s.Int("RightMargins", &R::rightMargin, 5);
-        s.Int("TopMargins", &R::topMargin, 20);
-        s.Int("BottomMargins", &R::bottomMargin, 5);
+        AddBorderImages(s);
+        AddBorderWidths(s);
         s.Colour("Background", &R::background, ColorDefault::Sys(COLOR_BTNFACE));
         s.Image("BkImage", &R::backgroundImage);
         s.CaptionKey();

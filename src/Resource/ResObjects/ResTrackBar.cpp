@@ -6,11 +6,7 @@ const RecordSchema<SkinTrackbar>& CResTrackBar::Table() {
     static const RecordSchema<SkinTrackbar> schema = [] {
         using R = SkinTrackbar;
         RecordSchema<R> s;
-        s.Id();
-        s.ResId();
-        s.CaptionKey();
-        s.Int("VornadeskPreviewWidth", &R::previewWidth, 500);
-        s.Int("VornadeskPreviewHeight", &R::previewHeight, 500);
+        s.Head(&R::previewWidth, &R::previewHeight, 500, 500);
         s.Image("HorzNormal", Elem(&R::horzChannel, 0));
         s.Image("HorzDisabled", Elem(&R::horzChannel, 1));
         s.Image("VertNormal", Elem(&R::vertChannel, 0));

@@ -1,0 +1,270 @@
+// Builds the "Amberline" sample skin that the designer's Load Sample command opens: draws its pictures,
+// describes the application, one frame with its menus, two caption buttons and two push buttons through
+// the skin document, and writes the package. Usage: make_sample OUT.rss
+#include <cstdio>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "Helpers/EnBitmap.h"
+#include "Resource/AtomicFile.h"
+#include "Resource/ResObjects/ResApp.h"
+#include "Resource/ResObjects/ResButton.h"
+#include "Resource/ResObjects/ResFrame.h"
+#include "Resource/ResObjects/ResPicture.h"
+#include "Resource/ResObjects/ResSysButton.h"
+#include "Resource/SkinDocument.h"
+#include "SampleArtwork.h"
+
+namespace {
+
+// The designer opens the embedded sample under this name, and a package's configuration entry is named
+// after its file, so the package is always built for this name whatever the output path is.
+constexpr const char* kPackageName = "Amberline.rss";
+
+constexpr const char* kFramePicture = "Amber_Frame.png";
+constexpr const char* kMenuBarPicture = "Amber_MenuBar.png";
+constexpr const char* kMdiPicture = "Amber_MDIButtons.png";
+constexpr const char* kMenuPicture = "Amber_Menu.png";
+constexpr const char* kCaptionButtonPicture = "Amber_CaptionButtons.png";
+constexpr const char* kCaptionGlyphPicture = "Amber_CaptionGlyphs.png";
+constexpr const char* kButtonPicture = "Amber_Button.bmp";
+constexpr const char* kCreamButtonPicture = "Amber_ButtonCream.bmp";
+
+const Color kInk{74, 38, 4};
+
+bool AddPicture(CSkinDocument& doc, const char* name, const QByteArray& bytes) {
+    if (bytes.isEmpty()) {
+        std::fprintf(stderr, "make_sample: %s could not be encoded\n", name);
+        return false;
+    }
+    auto data = std::make_shared<std::vector<uint8_t>>(bytes.begin(), bytes.end());
+    std::shared_ptr<const CEnBitmap> image = LoadImageMemory(name, data->data(), data->size());
+    if (!image || image->IsEmpty()) {
+        std::fprintf(stderr, "make_sample: %s does not decode: %s\n", name, image ? image->ErrorText().c_str() : "");
+        return false;
+    }
+    CResPicture& pictures = doc.Pictures();
+    return pictures.AddLoaded(name, std::move(data), std::move(image), pictures.LastId() + 1) != nullptr;
+}
+
+// A sliced picture reference: the source rectangle and its corner sizes; edges and centre stretch.
+SkinImageBase Slice(const char* picture, const QRect& r, int left = 0, int top = 0, int right = 0, int bottom = 0) {
+    SkinImageBase image;
+    image.name = picture;
+    image.left = r.left();
+    image.top = r.top();
+    image.right = r.right() + 1;
+    image.bottom = r.bottom() + 1;
+    image.leftWidth = left;
+    image.topHeight = top;
+    image.rightWidth = right;
+    image.bottomHeight = bottom;
+    image.leftMode = image.rightMode = image.topMode = image.bottomMode = image.centerMode = 1;
+    return image;
+}
+
+SkinTextStyle Text(Color colour, int horz = 1, int leftOffset = 0) {
+    SkinTextStyle style;
+    style.horzAlign = horz;
+    style.vertAlign = 1;
+    style.textColor = colour;
+    style.shadowColor = Color(150, 74, 4);
+    style.shadowHSpace = 1;
+    style.shadowVSpace = 1;
+    style.leftOffset = leftOffset;
+    return style;
+}
+
+SkinTextStyle Shadowed(SkinTextStyle style) {
+    style.effect = 1;
+    return style;
+}
+
+LogFont Font(int height, int weight = 400) {
+    LogFont font;
+    font.height = height;
+    font.weight = weight;
+    return font;
+}
+
+void DescribeApplication(SkinApp& app) {
+    app.skinName = "Amberline";
+    app.author = "The Vornadesk authors";
+    app.description =
+        "A warm amber sample skin: a rounded, glossy caption with crisp one-pixel borders, a cream menu bar "
+        "and popup menus, close and minimise caption buttons and two push-button styles.";
+    const struct {
+        const char* key;
+        Color colour;
+    } colours[] = {
+        {"CLR_ACTCAP", {236, 146, 36}},       {"CLR_INACTCAP", {232, 214, 184}},
+        {"CLR_GACAP", {255, 216, 124}},       {"CLR_GINACAP", {250, 240, 222}},
+        {"CLR_CAPTXT", {255, 255, 255}},      {"CLR_INACTCAPTXT", {150, 120, 80}},
+        {"CLR_ACTIVEBORDER", {240, 160, 54}}, {"CLR_MENU", {255, 251, 244}},
+        {"CLR_MENUTXT", {74, 38, 4}},         {"CLR_WINDOW", {255, 252, 246}},
+        {"CLR_BTNFACE", {250, 238, 220}},     {"CLR_BTNFSHADOW", {200, 160, 110}},
+        {"CLR_BTNHIGHLIGHT", {255, 255, 255}}, {"CLR_3DLIGHT", {252, 244, 232}},
+        {"CLR_3DDKSHADOW", {120, 70, 20}},    {"CLR_BTNTXT", {74, 38, 4}},
+        {"CLR_HIGHLIGHT", {232, 140, 30}},    {"CLR_HIGHLIGHTTEXT", {255, 255, 255}},
+        {"CLR_HOT", {196, 96, 0}},            {"CLR_WORKSPACE", {226, 206, 176}},
+        {"CLR_GRAYTXT", {176, 150, 112}},
+    };
+    for (const auto& c : colours)
+        for (size_t i = 0; i < kAppColorKeys.size(); ++i)
+            if (std::string(kAppColorKeys[i].key) == c.key) app.colors[i] = c.colour;
+}
+
+void DescribeFrame(SkinFrame& f) {
+    using namespace amber;
+    f.Caption = "Amberline";
+    f.defaultDraw = 0;  // the caption spans the full width so its rounded corners stay whole
+    for (int state = 0; state < 2; ++state) {
+        (state ? f.inactiveTop : f.activeTop) = Slice(kFramePicture, FrameCaption(state), kCaptionCorner, 0, kCaptionCorner, 0);
+        (state ? f.inactiveLeft : f.activeLeft) = Slice(kFramePicture, FrameLeft(state));
+        (state ? f.inactiveRight : f.activeRight) = Slice(kFramePicture, FrameRight(state));
+        (state ? f.inactiveBottom : f.activeBottom) = Slice(kFramePicture, FrameBottom(state), kBorder, 0, kBorder, 0);
+        (state ? f.inactiveMinCaption : f.activeMinCaption) =
+            Slice(kFramePicture, FrameMinCaption(state), kCaptionCorner, 0, kCaptionCorner, 0);
+        (state ? f.menuBarBkInactive : f.menuBarBk) = Slice(kMenuBarPicture, MenuBarBackground(state));
+    }
+    f.leftMargin = f.rightMargin = f.bottomMargin = kBorder;
+    f.topMargin = kCaptionHeight;
+    f.background = Color(252, 246, 236);
+
+    f.captionFont = Font(-13, 700);
+    f.captionActive = Shadowed(Text({255, 255, 255}, 0, 30));
+    f.captionInactive = Text({150, 120, 80}, 0, 30);
+    f.iconLeftOffset = 8;
+    f.minCaptionFont = Font(-12, 700);
+    f.minCaptionActive = Shadowed(Text({255, 255, 255}, 0));
+    f.minCaptionInactive = Text({150, 120, 80}, 0);
+
+    f.menuBarHeight = kMenuBarHeight;
+    f.menuBarItemHeight = kMenuBarItemHeight;
+    f.menuBarItemSpace = 4;
+    f.menuBarFont = Font(-12);
+    const QRect items[5] = {MenuBarItemClear(), MenuBarItemPressed(), MenuBarItemClear(), MenuBarItemHot(),
+                            MenuBarItemClear()};
+    const Color itemInk[5] = {kInk, {255, 255, 255}, {176, 150, 112}, kInk, kInk};
+    for (int i = 0; i < 5; ++i) {
+        f.menuBarItemImages[i] = Slice(kMenuBarPicture, items[i], 4, 4, 4, 4);
+        f.menuBarItemStyles[i] = Text(itemInk[i]);
+        f.mdiRestore[i] = Slice(kMdiPicture, MdiButton(kMdiRestore, i));
+        f.mdiMin[i] = Slice(kMdiPicture, MdiButton(kMdiMinimize, i));
+        f.mdiClose[i] = Slice(kMdiPicture, MdiButton(kMdiClose, i));
+    }
+
+    SkinPopupMenu& m = f.menu;
+    m.background = Slice(kMenuPicture, MenuBackground(), 2, 2, 2, 2);
+    m.item = Slice(kMenuPicture, MenuItemHot(), 4, 4, 4, 4);
+    m.vbar = Slice(kMenuPicture, MenuVBar());
+    m.separator = Slice(kMenuPicture, MenuSeparator());
+    m.arrow = Slice(kMenuPicture, MenuArrow(false));
+    m.arrowHighlighted = Slice(kMenuPicture, MenuArrow(true));
+    m.check = Slice(kMenuPicture, MenuCheck());
+    m.radio = Slice(kMenuPicture, MenuRadio());
+    m.checkBk = Slice(kMenuPicture, MenuCheckBk(), 3, 3, 3, 3);
+    m.radioBk = Slice(kMenuPicture, MenuRadioBk());
+    // Normal, Highlighted, Disabled, Default; the text starts right of the vertical bar.
+    m.text[0] = Text(kInk, 0, 32);
+    m.text[1] = Shadowed(Text({255, 255, 255}, 0, 32));
+    m.text[2] = Text({184, 158, 120}, 0, 32);
+    m.text[3] = Text({150, 74, 4}, 0, 32);
+    m.font = Font(-12);
+    m.itemHeight = kMenuItemHeight;
+    m.itemLeftWidth = m.itemRightWidth = 2;
+    m.itemTopHeight = m.itemBottomHeight = 2;
+}
+
+void DescribeCaptionButton(SkinSysButton& b, int frameId, amber::CaptionButtonKind kind) {
+    using namespace amber;
+    const bool close = kind == kCaptionClose;
+    b.Caption = close ? "AmberClose" : "AmberMinimize";
+    b.tooltip = close ? "Close" : "Minimize";
+    b.type = close ? 0 : 3;
+    b.drawText = 0;
+    for (int state = 0; state < 7; ++state) {
+        b.images[state] = Slice(kCaptionButtonPicture, CaptionButtonFace(kind, state), 5, 5, 5, 5);
+        b.glyphs[state] = Slice(kCaptionGlyphPicture, CaptionGlyph(kind, state));
+    }
+    // Owned caption buttons sit at the caption's right end: fixed size, a far offset from the right edge.
+    b.ownerFrameId = frameId;
+    b.placement.horz = {};
+    b.placement.horz.alignType = 2;
+    b.placement.horz.spaceType = 3;
+    b.placement.horz.farOffset = close ? 8 : 8 + kCaptionButtonSize + 3;
+    b.placement.horz.sizeValue = kCaptionButtonSize;
+    b.placement.horz.ignore = 0;
+    b.placement.vert = {};
+    b.placement.vert.alignType = 0;
+    b.placement.vert.spaceType = 3;
+    b.placement.vert.nearOffset = (kCaptionHeight - 1 - kCaptionButtonSize) / 2;
+    b.placement.vert.sizeValue = kCaptionButtonSize;
+    b.placement.vert.ignore = 0;
+}
+
+void DescribeButton(SkinButtonStruct& b, amber::ButtonTheme theme) {
+    using namespace amber;
+    const bool amberTheme = theme == kButtonAmber;
+    const char* picture = amberTheme ? kButtonPicture : kCreamButtonPicture;
+    b.Caption = amberTheme ? "AmberButton" : "CreamButton";
+    const Color ink = amberTheme ? kInk : Color(96, 60, 20);
+    const Color inks[5] = {ink, {255, 255, 255}, {176, 150, 112}, ink, ink};
+    for (int state = 0; state < 5; ++state) {
+        b.images[state] = Slice(picture, ButtonState(state), kButtonCorner, kButtonCorner, kButtonCorner, kButtonCorner);
+        b.styles[state] = Text(inks[state]);
+    }
+    if (!amberTheme) b.styles[1].textColor = Color(74, 38, 4);
+    // Pressed text moves down and right by one pixel.
+    b.styles[1].leftOffset = b.styles[1].topOffset = 2;
+    b.font = Font(-12);
+    b.previewWidth = 120;
+    b.previewHeight = 40;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: make_sample OUT.rss\n");
+        return 1;
+    }
+    using namespace amber;
+    CSkinDocument doc;
+    const bool pictures =
+        AddPicture(doc, kFramePicture, EncodePng(FramePicture())) &&
+        AddPicture(doc, kMenuBarPicture, EncodePng(MenuBarPicture())) &&
+        AddPicture(doc, kMdiPicture, EncodePng(MdiButtonsPicture())) &&
+        AddPicture(doc, kMenuPicture, EncodePng(MenuPicture())) &&
+        AddPicture(doc, kCaptionButtonPicture, EncodePng(CaptionButtonsPicture())) &&
+        AddPicture(doc, kCaptionGlyphPicture, EncodePng(CaptionGlyphsPicture())) &&
+        AddPicture(doc, kButtonPicture, EncodeBmp(ButtonPicture(kButtonAmber))) &&
+        AddPicture(doc, kCreamButtonPicture, EncodeBmp(ButtonPicture(kButtonCream)));
+    if (!pictures) return 2;
+
+    std::string error;
+    auto* app = static_cast<SkinApp*>(doc.NewItemOfType(17000, &error));
+    auto* frame = app ? static_cast<SkinFrame*>(doc.NewItemOfType(3000, &error)) : nullptr;
+    auto* close = frame ? static_cast<SkinSysButton*>(doc.NewItemOfType(3500, &error)) : nullptr;
+    auto* minimize = close ? static_cast<SkinSysButton*>(doc.NewItemOfType(3500, &error)) : nullptr;
+    auto* button = minimize ? static_cast<SkinButtonStruct*>(doc.NewItemOfType(2000, &error)) : nullptr;
+    auto* cream = button ? static_cast<SkinButtonStruct*>(doc.NewItemOfType(2000, &error)) : nullptr;
+    if (!cream) {
+        std::fprintf(stderr, "make_sample: %s\n", error.c_str());
+        return 2;
+    }
+    DescribeApplication(*app);
+    DescribeFrame(*frame);
+    DescribeCaptionButton(*close, frame->ID, kCaptionClose);
+    DescribeCaptionButton(*minimize, frame->ID, kCaptionMinimize);
+    DescribeButton(*button, kButtonAmber);
+    DescribeButton(*cream, kButtonCream);
+
+    const std::vector<uint8_t> package = doc.BuildPackage(kPackageName, "", true, &error);
+    if (package.empty() || !vd::WriteFileAtomically(argv[1], package, &error)) {
+        std::fprintf(stderr, "make_sample: cannot write %s: %s\n", argv[1], error.c_str());
+        return 3;
+    }
+    return 0;
+}

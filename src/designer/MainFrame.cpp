@@ -1,0 +1,480 @@
+#include "designer/MainFrame.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QDir>
+#include <QDockWidget>
+#include <QFile>
+#include <QFileInfo>
+#include <QLabel>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QSettings>
+#include <QStatusBar>
+#include <QStyle>
+#include <QMenu>
+#include <QToolBar>
+#include <QUrl>
+
+#include "Resource/ResObjects/ResApp.h"
+#include "Resource/SkinDocument.h"
+#include "designer/ChildView.h"
+#include "designer/DialogProvider.h"
+#include "designer/LegacyNames.h"
+#include "designer/ObjectKinds.h"
+#include "designer/ProjectArea.h"
+#include "designer/PropertyArea.h"
+#include "designer/pages/PageList.h"
+#include "designer/propertygrid/PropertyGrid.h"
+
+namespace {
+
+constexpr int kMaxRecentFiles = 8;
+const char* const kSkinFilter = "Quarnelbrix File(*.rss) (*.rss);;All File (*.*) (*)";
+
+// A new skin starts with one application object; that is where a skin begins, not an edit to undo.
+std::unique_ptr<CSkinDocument> NewSkin() {
+    auto document = std::make_unique<CSkinDocument>();
+    document->Apps().NewItem();
+    return document;
+}
+
+}  // namespace
+
+CMainFrame::CMainFrame(DialogProvider* dialogs, const QString& settingsFile, QWidget* parent)
+    : QMainWindow(parent), m_dialogs(dialogs), m_pages(std::make_unique<CPageList>()), m_view(new CChildView(this)) {
+    if (!m_dialogs) {
+        m_ownDialogs = std::make_unique<QtDialogProvider>();
+        m_dialogs = m_ownDialogs.get();
+    }
+    m_settings = settingsFile.isEmpty() ? std::make_unique<QSettings>(QStringLiteral("Quarnelbrix"), AppTitle())
+                                        : std::make_unique<QSettings>(settingsFile, QSettings::IniFormat);
+    setObjectName(QStringLiteral("MainFrame"));
+    setAcceptDrops(true);
+    setCentralWidget(m_view);
+    CreatePanes();
+    CreateActions();
+    CreateMenus();
+    CreateToolBar();
+    m_modifiedLabel = new QLabel(this);
+    statusBar()->addPermanentWidget(m_modifiedLabel);
+    statusBar()->showMessage(tr("Ready"));
+    connect(&m_session, &SkinSession::changed, this, &CMainFrame::OnDocumentChanged);
+    connect(&m_session, &SkinSession::modifiedChanged, this,
+            [this](bool modified) { m_modifiedLabel->setText(modified ? tr("Modified") : QString()); });
+    RestoreLayout();
+    StartFresh(NewSkin(), QString());
+}
+
+CMainFrame::~CMainFrame() {
+    // The tree and grid listen to the session; they go before it.
+    delete m_projectPane;
+    delete m_propertyPane;
+    m_projectPane = m_propertyPane = nullptr;
+}
+
+QAction* CMainFrame::AddAction(int command, const QString& text, const QKeySequence& shortcut) {
+    auto* action = new QAction(text, this);
+    if (!shortcut.isEmpty()) action->setShortcut(shortcut);
+    m_actions.insert(command, action);
+    return action;
+}
+
+void CMainFrame::CreatePanes() {
+    m_propertyArea = new CPropertyArea(this);
+    m_pages->Attach(&m_session, m_propertyArea->Grid());
+    m_projectArea = new CProjectArea(m_session, *m_pages, *m_dialogs, this);
+    m_projectArea->SetView(m_view);
+    connect(m_projectArea, &CProjectArea::propertiesShown, this, [this](int id) {
+        if (!id) m_propertyArea->Clear();
+    });
+    connect(m_view, &CChildView::selectObjectRequested, m_projectArea, &CProjectArea::SelectItemByData);
+
+    m_projectPane = new QDockWidget(tr("Skin Objects"), this);
+    m_projectPane->setObjectName(QStringLiteral("SkinObjectsPane"));
+    m_projectPane->setWidget(m_projectArea);
+    addDockWidget(Qt::LeftDockWidgetArea, m_projectPane);
+    m_propertyPane = new QDockWidget(tr("Properties"), this);
+    m_propertyPane->setObjectName(QStringLiteral("PropertiesPane"));
+    m_propertyPane->setWidget(m_propertyArea);
+    addDockWidget(Qt::RightDockWidgetArea, m_propertyPane);
+    resizeDocks({m_projectPane, m_propertyPane}, {220, 250}, Qt::Horizontal);
+}
+
+void CMainFrame::CreateActions() {
+    QStyle* s = style();
+    // Shortcuts: the entries keep their texts, but Qt shortcuts must be unique, so Copy alone has Ctrl+C
+    // (Close has none), Save As takes the usual Ctrl+Shift+S instead of Ctrl+A, and Delete also has the Del key
+    // in the tree.
+    AddAction(ID_FILE_NEW, tr("&New"), QKeySequence(Qt::CTRL | Qt::Key_N))->setIcon(s->standardIcon(QStyle::SP_FileIcon));
+    AddAction(ID_FILE_OPEN, tr("Open(&O)"), QKeySequence(Qt::CTRL | Qt::Key_O))->setIcon(s->standardIcon(QStyle::SP_DialogOpenButton));
+    AddAction(ID_FILE_CLOSE, tr("Close(&C)"))->setEnabled(false);
+    AddAction(ID_LOAD_SAMPLE, tr("Load Sample..."))->setIcon(s->standardIcon(QStyle::SP_DirHomeIcon));
+    AddAction(ID_FILE_SAVE, tr("Save(&S)"), QKeySequence(Qt::CTRL | Qt::Key_S))->setIcon(s->standardIcon(QStyle::SP_DialogSaveButton));
+    AddAction(ID_FILE_SAVE_AS, tr("Save As...(&A)"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+    AddAction(ID_LOAD_IMAGE, tr("Load &Image"), QKeySequence(Qt::CTRL | Qt::Key_I))->setIcon(s->standardIcon(QStyle::SP_FileDialogContentsView));
+    AddAction(ID_APP_EXIT, tr("&Exit"));
+    AddAction(ID_EDIT_CUT, tr("C&ut"), QKeySequence(Qt::CTRL | Qt::Key_X))->setEnabled(false);
+    AddAction(ID_EDIT_COPY, tr("&Copy"), QKeySequence(Qt::CTRL | Qt::Key_C));
+    AddAction(ID_EDIT_PASTE, tr("&Paste"), QKeySequence(Qt::CTRL | Qt::Key_V));
+    AddAction(ID_EDIT_DELETE, tr("&Delete"), QKeySequence(Qt::CTRL | Qt::Key_D))->setIcon(s->standardIcon(QStyle::SP_TrashIcon));
+    AddAction(ID_HELP_TOPICS, tr("&Help Topics"), QKeySequence::HelpContents)->setIcon(s->standardIcon(QStyle::SP_DialogHelpButton));
+    AddAction(ID_HOMEPAGE, tr("Quarnelbrix HomePage"));
+    AddAction(ID_APP_ABOUT, tr("About Tessmark(&A)..."));
+    AddAction(ID_TEST_SKIN, tr("&Test Skin"), QKeySequence(Qt::Key_F5))->setIcon(s->standardIcon(QStyle::SP_MediaPlay));
+    QAction* grips = AddAction(ID_SHOW_GRIPS, tr("Show or hide the Selection TrackRect"));
+    grips->setCheckable(true);
+    grips->setChecked(true);
+    grips->setIcon(s->standardIcon(QStyle::SP_TitleBarNormalButton));
+
+    QAction* undo = m_session.UndoStack().createUndoAction(this, tr("&Undo"));
+    undo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    undo->setIcon(s->standardIcon(QStyle::SP_ArrowBack));
+    m_actions.insert(ID_EDIT_UNDO, undo);
+    QAction* redo = m_session.UndoStack().createRedoAction(this, tr("&Redo"));
+    redo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Y));
+    redo->setIcon(s->standardIcon(QStyle::SP_ArrowForward));
+    m_actions.insert(ID_EDIT_REDO, redo);
+
+    QAction* copy = Action(ID_EDIT_COPY);
+    copy->setIcon(QIcon::fromTheme(QStringLiteral("edit-copy"), s->standardIcon(QStyle::SP_FileDialogDetailedView)));
+    Action(ID_EDIT_PASTE)->setIcon(QIcon::fromTheme(QStringLiteral("edit-paste"), s->standardIcon(QStyle::SP_FileDialogNewFolder)));
+
+    connect(Action(ID_FILE_NEW), &QAction::triggered, this, &CMainFrame::OnFileNew);
+    connect(Action(ID_FILE_OPEN), &QAction::triggered, this, &CMainFrame::OnFileOpen);
+    connect(Action(ID_LOAD_SAMPLE), &QAction::triggered, this, &CMainFrame::OnLoadSample);
+    connect(Action(ID_FILE_SAVE), &QAction::triggered, this, &CMainFrame::OnFileSave);
+    connect(Action(ID_FILE_SAVE_AS), &QAction::triggered, this, &CMainFrame::OnFileSaveAs);
+    connect(Action(ID_LOAD_IMAGE), &QAction::triggered, m_projectArea, &CProjectArea::LoadImagesInteractive);
+    connect(Action(ID_APP_EXIT), &QAction::triggered, this, &QWidget::close);
+    // Edit commands act on the tree's selected item (the right-clicked one, which a right click selects).
+    connect(copy, &QAction::triggered, this, [this] { m_projectArea->Copy(m_projectArea->SelectedId()); });
+    connect(Action(ID_EDIT_PASTE), &QAction::triggered, this, [this] { m_projectArea->Paste(m_projectArea->SelectedId()); });
+    connect(Action(ID_EDIT_DELETE), &QAction::triggered, this,
+            [this] { m_projectArea->DeleteObject(m_projectArea->SelectedId()); });
+    connect(Action(ID_HELP_TOPICS), &QAction::triggered, this, &CMainFrame::OnHelpTopics);
+    connect(Action(ID_HOMEPAGE), &QAction::triggered, this, &CMainFrame::OnHomePage);
+    connect(Action(ID_TEST_SKIN), &QAction::triggered, this, &CMainFrame::OnTestSkin);
+    connect(Action(ID_APP_ABOUT), &QAction::triggered, this, [this] {
+        m_dialogs->Inform(this, tr("Vornadesk 1.1\nA designer for window-skin packages."), tr("About Tessmark"));
+    });
+    connect(grips, &QAction::toggled, m_view, &CChildView::SetShowGrips);
+}
+
+void CMainFrame::CreateMenus() {
+    QMenu* file = menuBar()->addMenu(tr("&File"));
+    file->addAction(Action(ID_FILE_NEW));
+    file->addAction(Action(ID_FILE_OPEN));
+    file->addAction(Action(ID_FILE_CLOSE));
+    file->addAction(Action(ID_LOAD_SAMPLE));
+    file->addSeparator();
+    file->addAction(Action(ID_FILE_SAVE));
+    file->addAction(Action(ID_FILE_SAVE_AS));
+    file->addSeparator();
+    file->addAction(Action(ID_LOAD_IMAGE));
+    file->addAction(Action(ID_TEST_SKIN));
+    file->addSeparator();
+    m_recentMenu = file->addMenu(tr("Recent &Files"));
+    file->addSeparator();
+    file->addAction(Action(ID_APP_EXIT));
+    UpdateRecentMenu();
+
+    QMenu* edit = menuBar()->addMenu(tr("&Edit"));
+    edit->addAction(Action(ID_EDIT_UNDO));
+    edit->addAction(Action(ID_EDIT_REDO));
+    edit->addSeparator();
+    edit->addAction(Action(ID_EDIT_CUT));
+    edit->addAction(Action(ID_EDIT_COPY));
+    edit->addAction(Action(ID_EDIT_PASTE));
+    edit->addAction(Action(ID_EDIT_DELETE));
+
+    QMenu* view = menuBar()->addMenu(tr("&View"));
+    QAction* toolbar = AddAction(ID_VIEW_TOOLBAR, tr("Show &Toolbar"));
+    QAction* status = AddAction(ID_VIEW_STATUS_BAR, tr("Show Status&Bar"));
+    for (QAction* a : {toolbar, status}) {
+        a->setCheckable(true);
+        a->setChecked(true);
+    }
+    connect(status, &QAction::toggled, statusBar(), &QWidget::setVisible);
+    view->addAction(toolbar);
+    view->addAction(status);
+    // The pane commands show and hide their panes; closing a pane clears the check.
+    QAction* project = m_projectPane->toggleViewAction();
+    project->setText(tr("Show &Project"));
+    m_actions.insert(ID_SHOW_PROJECT, project);
+    QAction* property = m_propertyPane->toggleViewAction();
+    property->setText(tr("Show P&roperty"));
+    m_actions.insert(ID_SHOW_PROPERTY, property);
+    view->addAction(project);
+    view->addAction(property);
+    view->addSeparator();
+    view->addAction(Action(ID_SHOW_GRIPS));
+
+    QMenu* object = menuBar()->addMenu(tr("&Object"));
+    QMenu* standard = nullptr;
+    for (const ObjectMenuEntry& e : ObjectMenuEntries()) {
+        QMenu* target = object;
+        if (e.standardControl) {
+            if (!standard) standard = object->addMenu(tr("Standard Controls"));
+            target = standard;
+        }
+        QAction* a = AddAction(e.command, QString::fromLatin1(e.text));
+        a->setIcon(IconForType(e.typeBase));
+        const int base = e.typeBase;
+        connect(a, &QAction::triggered, this, [this, base] { m_projectArea->CreateObject(base); });
+        target->addAction(a);
+    }
+
+    QMenu* help = menuBar()->addMenu(tr("&Help"));
+    help->addAction(Action(ID_HELP_TOPICS));
+    help->addAction(Action(ID_HOMEPAGE));
+    help->addSeparator();
+    help->addAction(Action(ID_APP_ABOUT));
+}
+
+void CMainFrame::CreateToolBar() {
+    QToolBar* bar = addToolBar(tr("Standard"));
+    bar->setObjectName(QStringLiteral("Standard"));
+    bar->setIconSize(QSize(16, 16));
+    bar->addAction(Action(ID_FILE_NEW));
+    bar->addSeparator();
+    bar->addAction(Action(ID_LOAD_SAMPLE));
+    bar->addAction(Action(ID_FILE_OPEN));
+    bar->addAction(Action(ID_FILE_SAVE));
+    bar->addSeparator();
+    bar->addAction(Action(ID_EDIT_COPY));
+    bar->addAction(Action(ID_EDIT_PASTE));
+    bar->addAction(Action(ID_EDIT_DELETE));
+    bar->addSeparator();
+    bar->addAction(Action(ID_LOAD_IMAGE));
+    bar->addSeparator();
+    bar->addAction(Action(ID_SHOW_GRIPS));
+    bar->addSeparator();
+    bar->addAction(Action(ID_HELP_TOPICS));
+    connect(Action(ID_VIEW_TOOLBAR), &QAction::toggled, bar, &QWidget::setVisible);
+}
+
+// ---- document changes: the tree follows by itself; here the grid and the view ----
+
+void CMainFrame::OnDocumentChanged(const DocumentChange& change) {
+    if (change.kind == DocumentChange::ObjectChanged || change.kind == DocumentChange::PasswordChanged) {
+        m_propertyArea->Grid()->refreshValues();
+        CResObjProperty* page = m_view->Page();
+        if (page && change.id == page->CurrentId() && !m_view->IsDragging() && page->IsResizable()) {
+            // An undone or redone resize moves the preview back to the stored size.
+            const Rect rc = page->PreviewRect();
+            if (QSize(rc.Width(), rc.Height()) != page->PreviewSize()) m_view->SetPage(page);
+        }
+    }
+    m_view->viewport()->update();
+}
+
+// ---- file commands ----
+
+QString CMainFrame::CurrentName() const {
+    return m_filePath.isEmpty() ? QStringLiteral("Untitled.rss") : m_filePath;
+}
+
+void CMainFrame::SetTitleSuffix(const QString& suffix) { setWindowTitle(AppTitle() + QStringLiteral(" - ") + suffix); }
+
+bool CMainFrame::MaybeSave() {
+    if (!m_session.IsModified()) return true;
+    const QString text = tr("File %1 has been modified, you want to save it?").arg(CurrentName());
+    if (!m_dialogs->AskOkCancel(this, text, tr("Quarnelbrix"))) return true;  // Cancel: go on without saving
+    return OnFileSave();
+}
+
+void CMainFrame::StartFresh(std::unique_ptr<CSkinDocument> document, const QString& filePath) {
+    m_session.Replace(std::move(document));
+    m_filePath = filePath;
+    SetTitleSuffix(filePath.isEmpty() ? QStringLiteral("Untitled.rss") : filePath);
+}
+
+bool CMainFrame::OnFileNew() {
+    // A fresh skin with nothing to lose stays as it is.
+    if (!m_session.IsModified() && m_filePath.isEmpty()) return false;
+    if (!MaybeSave()) return false;
+    StartFresh(NewSkin(), QString());
+    return true;
+}
+
+bool CMainFrame::OnFileOpen() {
+    if (!MaybeSave()) return false;
+    const QString path = m_dialogs->OpenFileName(this, tr("Open"), QString::fromLatin1(kSkinFilter));
+    if (path.isEmpty()) return false;
+    return OpenPath(path);
+}
+
+bool CMainFrame::OpenWithQuestion(const QString& path) {
+    if (!MaybeSave()) return false;
+    return OpenPath(path);
+}
+
+bool CMainFrame::OpenPath(const QString& path) {
+    QString password;
+    int tries = 0;
+    for (;;) {
+        auto document = std::make_unique<CSkinDocument>();
+        const vd::OpenResult result = document->Open(path.toStdString(), password.toStdString());
+        if (result == vd::OpenResult::Ok) {
+            document->SetPassword(password.toStdString());
+            RenameLegacyNames(*document);
+            StartFresh(std::move(document), path);
+            AddRecentFile(path);
+            return true;
+        }
+        const QString message = QString::fromUtf8(vd::OpenResultMessage(result).data(),
+                                                  static_cast<int>(vd::OpenResultMessage(result).size()));
+        const QString caption = QString::fromUtf8(vd::OpenResultCaption(result).data(),
+                                                  static_cast<int>(vd::OpenResultCaption(result).size()));
+        if (result != vd::OpenResult::WrongPassword) {
+            // The current skin stays; the user learns why the file did not open.
+            m_dialogs->Warn(this, message, caption);
+            return false;
+        }
+        // Four prompts at most; "Wrong Password!" before every prompt but the first.
+        if (tries > 0) m_dialogs->Warn(this, message, caption);
+        if (tries > 3) return false;
+        ++tries;
+        if (!m_dialogs->AskPassword(this, &password)) return false;
+    }
+}
+
+bool CMainFrame::SaveTo(const QString& path) {
+    std::string error;
+    if (!m_session.Document().Save(path.toStdString(), m_session.Document().Password(), true, &error)) {
+        QString text = tr("Save quarnelbrix Fail!");
+        if (!error.empty()) text += QStringLiteral("\n") + QString::fromStdString(error);
+        m_dialogs->Warn(this, text, AppTitle());
+        return false;
+    }
+    m_filePath = path;
+    m_session.MarkSaved();
+    SetTitleSuffix(path);
+    AddRecentFile(path);
+    return true;
+}
+
+bool CMainFrame::OnFileSave() {
+    if (m_filePath.isEmpty()) return OnFileSaveAs();
+    return SaveTo(m_filePath);
+}
+
+bool CMainFrame::OnFileSaveAs() {
+    const QString suggested = m_filePath.isEmpty() ? QStringLiteral("Untitled.rss") : m_filePath;
+    const QString path = m_dialogs->SaveFileName(this, tr("Save As"), suggested,
+                                                 tr("Quarnelbrix File(*.rss) (*.rss)"));
+    if (path.isEmpty()) return false;
+    return SaveTo(path);
+}
+
+bool CMainFrame::OnLoadSample() {
+    QFile sample(QStringLiteral(":/samples/Amberline.rss"));
+    if (!sample.open(QIODevice::ReadOnly)) {
+        m_dialogs->Inform(this, tr("The sample skin is not part of this build."), AppTitle());
+        return false;
+    }
+    const QByteArray bytes = sample.readAll();
+    if (!MaybeSave()) return false;
+    auto document = std::make_unique<CSkinDocument>();
+    const vd::OpenResult result = document->OpenFromMemory(
+        "Amberline.rss", "", reinterpret_cast<const uint8_t*>(bytes.constData()), static_cast<size_t>(bytes.size()));
+    if (result != vd::OpenResult::Ok) return false;
+    document->SetPassword("");
+    RenameLegacyNames(*document);
+    // The sample has no file of its own: Save asks where to put it.
+    StartFresh(std::move(document), QString());
+    return true;
+}
+
+bool CMainFrame::OnTestSkin() {
+    if (m_filePath.isEmpty()) {
+        m_dialogs->Inform(this, tr("Please Save First!"), AppTitle());
+        return false;
+    }
+    const QString program = QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("TestSkin/Corvalet"));
+    if (!QFileInfo(program).isExecutable()) {
+        m_dialogs->Inform(this, tr("The test program %1 is not installed.").arg(QDir::toNativeSeparators(program)),
+                          AppTitle());
+        return false;
+    }
+    return m_dialogs->StartDetached(program, {QStringLiteral("/SPATH:") + m_filePath});
+}
+
+bool CMainFrame::OnHelpTopics() {
+    const QDir appDir(QCoreApplication::applicationDirPath());
+    const QStringList candidates = {appDir.filePath(QStringLiteral("docs/help/index.html")),
+                                    appDir.filePath(QStringLiteral("../docs/help/index.html")),
+                                    appDir.filePath(QStringLiteral("../main/docs/help/index.html")),
+                                    appDir.filePath(QStringLiteral("../share/vornadesk/help/index.html"))};
+    for (const QString& path : candidates)
+        if (QFileInfo::exists(path)) return m_dialogs->OpenUrl(QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath()).toString());
+    if (QFile::exists(QStringLiteral(":/help/index.html")))
+        return m_dialogs->OpenUrl(QStringLiteral("qrc:/help/index.html"));
+    m_dialogs->Inform(this, tr("The user guide (docs/help/index.html) was not found."), AppTitle());
+    return false;
+}
+
+bool CMainFrame::OnHomePage() { return m_dialogs->OpenUrl(QStringLiteral("https://www.quarnelbrix.com/")); }
+
+// ---- recent files, layout, window events ----
+
+QStringList CMainFrame::RecentFiles() const { return m_settings->value(QStringLiteral("RecentFiles")).toStringList(); }
+
+void CMainFrame::AddRecentFile(const QString& path) {
+    QStringList files = RecentFiles();
+    files.removeAll(path);
+    files.prepend(path);
+    while (files.size() > kMaxRecentFiles) files.removeLast();
+    m_settings->setValue(QStringLiteral("RecentFiles"), files);
+    UpdateRecentMenu();
+}
+
+void CMainFrame::UpdateRecentMenu() {
+    m_recentMenu->clear();
+    const QStringList files = RecentFiles();
+    for (int i = 0; i < files.size(); ++i) {
+        const QString path = files[i];
+        m_recentMenu->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(QDir::toNativeSeparators(path)), this,
+                                [this, path] { OpenWithQuestion(path); });
+    }
+    m_recentMenu->setEnabled(!files.isEmpty());
+}
+
+void CMainFrame::SaveLayout() {
+    m_settings->setValue(QStringLiteral("NormalLayout/state"), saveState());
+    m_settings->setValue(QStringLiteral("NormalLayout/geometry"), saveGeometry());
+    m_settings->sync();
+}
+
+void CMainFrame::RestoreLayout() {
+    restoreGeometry(m_settings->value(QStringLiteral("NormalLayout/geometry")).toByteArray());
+    restoreState(m_settings->value(QStringLiteral("NormalLayout/state")).toByteArray());
+}
+
+void CMainFrame::closeEvent(QCloseEvent* event) {
+    if (!MaybeSave()) {
+        event->ignore();
+        return;
+    }
+    SaveLayout();
+    event->accept();
+}
+
+void CMainFrame::dragEnterEvent(QDragEnterEvent* event) {
+    const QMimeData* mime = event->mimeData();
+    if (mime->hasUrls())
+        for (const QUrl& url : mime->urls())
+            if (url.toLocalFile().endsWith(QLatin1String(".rss"), Qt::CaseInsensitive)) return event->acceptProposedAction();
+    event->ignore();
+}
+
+void CMainFrame::dropEvent(QDropEvent* event) {
+    for (const QUrl& url : event->mimeData()->urls()) {
+        const QString path = url.toLocalFile();
+        if (!path.endsWith(QLatin1String(".rss"), Qt::CaseInsensitive)) continue;
+        event->acceptProposedAction();
+        OpenWithQuestion(path);
+        return;
+    }
+}

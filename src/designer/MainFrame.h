@@ -1,0 +1,107 @@
+#pragma once
+// The designer's main window: menus, the "Standard" toolbar, the status bar, the design view in the centre,
+// the panes "Skin Objects" (left) and "Properties" (right), the file commands and the change tracking. It
+// owns the session (the document and its undo stack), the thirty pages and the dialog provider it asks the
+// user through.
+
+#include <QHash>
+#include <QMainWindow>
+
+#include <memory>
+
+#include "designer/SkinSession.h"
+
+class CChildView;
+class CPageList;
+class CProjectArea;
+class CPropertyArea;
+class DialogProvider;
+class QAction;
+class QDockWidget;
+class QLabel;
+class QMenu;
+class QSettings;
+
+class CMainFrame : public QMainWindow {
+    Q_OBJECT
+public:
+    // Command identifiers of the entries that have one.
+    enum Command {
+        ID_FILE_NEW = 32771, ID_FILE_OPEN = 32772, ID_FILE_CLOSE = 32813, ID_LOAD_SAMPLE = 32867,
+        ID_FILE_SAVE = 32773, ID_FILE_SAVE_AS = 32774, ID_LOAD_IMAGE = 32787, ID_APP_EXIT = 57665,
+        ID_EDIT_CUT = 32807, ID_EDIT_COPY = 32808, ID_EDIT_PASTE = 32809, ID_EDIT_DELETE = 32810,
+        ID_VIEW_TOOLBAR = 59392, ID_VIEW_STATUS_BAR = 59393, ID_SHOW_PROJECT = 32779, ID_SHOW_PROPERTY = 32780,
+        ID_HELP_TOPICS = 32862, ID_HOMEPAGE = 32861, ID_APP_ABOUT = 57664, ID_SHOW_GRIPS = 32860,
+        ID_TEST_SKIN = 32814, ID_EDIT_UNDO = 1, ID_EDIT_REDO = 2,
+    };
+
+    // dialogs: null uses the real Qt dialogs. settingsFile: where the layout and recent files live (an INI
+    // file); empty uses the user's settings.
+    explicit CMainFrame(DialogProvider* dialogs = nullptr, const QString& settingsFile = QString(),
+                        QWidget* parent = nullptr);
+    ~CMainFrame() override;
+
+    SkinSession& Session() { return m_session; }
+    CProjectArea* ProjectArea() const { return m_projectArea; }
+    CPropertyArea* PropertyArea() const { return m_propertyArea; }
+    CChildView* View() const { return m_view; }
+    CPageList& Pages() const { return *m_pages; }
+    QDockWidget* ProjectPane() const { return m_projectPane; }
+    QDockWidget* PropertyPane() const { return m_propertyPane; }
+    QAction* Action(int command) const { return m_actions.value(command, nullptr); }
+    // The file the current skin was opened from or saved to; empty for a skin that has none.
+    QString FilePath() const { return m_filePath; }
+    QStringList RecentFiles() const;
+    static QString AppTitle() { return QStringLiteral("Tessmark"); }
+
+    // ---- commands; each returns whether it went through ----
+    bool OnFileNew();
+    bool OnFileOpen();
+    bool OpenPath(const QString& path);  // with the password prompts; no save question
+    bool OpenWithQuestion(const QString& path);
+    bool OnFileSave();
+    bool OnFileSaveAs();
+    bool OnLoadSample();
+    bool OnTestSkin();
+    bool OnHelpTopics();
+    bool OnHomePage();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
+private:
+    void CreateActions();
+    void CreateMenus();
+    void CreateToolBar();
+    void CreatePanes();
+    QAction* AddAction(int command, const QString& text, const QKeySequence& shortcut = {});
+    void OnDocumentChanged(const DocumentChange& change);
+    // Asks "File %s has been modified..." when there are unsaved changes. False when the command must stop
+    // (the save that OK asked for did not happen).
+    bool MaybeSave();
+    bool SaveTo(const QString& path);
+    void StartFresh(std::unique_ptr<CSkinDocument> document, const QString& filePath);
+    void SetTitleSuffix(const QString& suffix);
+    QString CurrentName() const;
+    void AddRecentFile(const QString& path);
+    void UpdateRecentMenu();
+    void SaveLayout();
+    void RestoreLayout();
+
+    SkinSession m_session;
+    std::unique_ptr<DialogProvider> m_ownDialogs;
+    DialogProvider* m_dialogs;
+    std::unique_ptr<QSettings> m_settings;
+    std::unique_ptr<CPageList> m_pages;
+    CChildView* m_view;
+    CPropertyArea* m_propertyArea = nullptr;
+    CProjectArea* m_projectArea = nullptr;
+    QDockWidget* m_projectPane = nullptr;
+    QDockWidget* m_propertyPane = nullptr;
+    QMenu* m_recentMenu = nullptr;
+    QLabel* m_modifiedLabel = nullptr;
+    QHash<int, QAction*> m_actions;
+    QString m_filePath;
+};

@@ -1,0 +1,27 @@
+#pragma once
+// A frameless list for EnumItem rows; choosing an entry commits.
+
+#include "designer/propertygrid/EnumItem.h"
+#include "designer/propertygrid/PropertyEditor.h"
+
+class QComboBox;
+
+namespace vd {
+
+class EnumEditor : public PropertyEditor {
+    Q_OBJECT
+
+public:
+    explicit EnumEditor(const QList<EnumEntry>& entries, QWidget* parent = nullptr);
+
+    QVariant value() const override;
+    void setValue(const QVariant& value) override;
+    QWidget* focusTarget() override;
+    QComboBox* comboBox() const { return m_combo; }
+
+private:
+    QComboBox* m_combo;
+    int m_entryCount;
+};
+
+}  // namespace vd

@@ -1,0 +1,73 @@
+#pragma once
+// A DialogProvider for tests: answers come from queues the test fills, and everything shown is logged as
+// "kind: text [caption]" in order.
+
+#include <QStringList>
+
+#include <deque>
+
+#include "designer/DialogProvider.h"
+
+class ScriptedDialogs : public DialogProvider {
+public:
+    std::deque<QString> openNames;
+    std::deque<QStringList> openLists;
+    std::deque<QString> saveNames;
+    std::deque<bool> okCancel;
+    std::deque<QString> passwords;  // an empty deque: the prompt is cancelled
+    QStringList log;
+    QStringList urls;
+    QStringList started;
+
+    QString OpenFileName(QWidget*, const QString&, const QString&) override {
+        log << QStringLiteral("open-dialog");
+        return Take(openNames);
+    }
+    QStringList OpenFileNames(QWidget*, const QString&, const QString&) override {
+        log << QStringLiteral("open-files-dialog");
+        if (openLists.empty()) return {};
+        QStringList l = openLists.front();
+        openLists.pop_front();
+        return l;
+    }
+    QString SaveFileName(QWidget*, const QString&, const QString& suggested, const QString&) override {
+        log << QStringLiteral("save-dialog: ") + suggested;
+        return Take(saveNames);
+    }
+    bool AskOkCancel(QWidget*, const QString& text, const QString& caption) override {
+        log << QStringLiteral("question: %1 [%2]").arg(text, caption);
+        if (okCancel.empty()) return false;
+        const bool answer = okCancel.front();
+        okCancel.pop_front();
+        return answer;
+    }
+    void Warn(QWidget*, const QString& text, const QString& caption) override {
+        log << QStringLiteral("warning: %1 [%2]").arg(text, caption);
+    }
+    void Inform(QWidget*, const QString& text, const QString& caption) override {
+        log << QStringLiteral("info: %1 [%2]").arg(text, caption);
+    }
+    bool AskPassword(QWidget*, QString* password) override {
+        log << QStringLiteral("password-prompt");
+        if (passwords.empty()) return false;
+        *password = passwords.front();
+        passwords.pop_front();
+        return true;
+    }
+    bool OpenUrl(const QString& url) override {
+        urls << url;
+        return true;
+    }
+    bool StartDetached(const QString& program, const QStringList& arguments) override {
+        started << program + QLatin1Char(' ') + arguments.join(QLatin1Char(' '));
+        return true;
+    }
+
+private:
+    static QString Take(std::deque<QString>& q) {
+        if (q.empty()) return {};
+        QString s = q.front();
+        q.pop_front();
+        return s;
+    }
+};

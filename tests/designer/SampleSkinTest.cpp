@@ -4,10 +4,13 @@
 
 #include <QByteArray>
 #include <QFile>
+#include <QImage>
+#include <QString>
 
 #include <memory>
 #include <set>
 #include <string>
+#include <vector>
 
 #include "Helpers/EnBitmap.h"
 #include "Resource/ResObjects/ResApp.h"
@@ -210,6 +213,65 @@ TEST(SampleSkin, TransparentPartsAreMagentaAndFacesAreNot) {
     EXPECT_FALSE(IsKey(*face.image, (face.left + face.right) / 2, (face.top + face.bottom) / 2));
 }
 
+// The pixels of an image record's rectangle, row by row.
+std::vector<uint32_t> RectPixels(const SkinImageBase& image) {
+    std::vector<uint32_t> out;
+    if (!image.image) return out;
+    for (int y = image.top; y < image.bottom; ++y)
+        for (int x = image.left; x < image.right; ++x) {
+            uint8_t bgra[4] = {};
+            image.image->PixelBGRA(x, y, bgra);
+            out.push_back(uint32_t(bgra[0]) | uint32_t(bgra[1]) << 8 | uint32_t(bgra[2]) << 16);
+        }
+    return out;
+}
+
+bool HasVisiblePixel(const SkinImageBase& image) {
+    for (uint32_t p : RectPixels(image))
+        if (p != 0xFF00FFu) return true;
+    return false;
+}
+
+TEST(SampleSkin, EveryStateLooksDifferentAndEveryGlyphIsDrawn) {
+    const auto doc = OpenSample();
+    ASSERT_TRUE(doc);
+    for (size_t i = 0; i < doc->SysButtons().Count(); ++i) {
+        const SkinSysButton& b = *doc->SysButtons().At(i);
+        SCOPED_TRACE(b.Caption);
+        std::set<std::vector<uint32_t>> faces;
+        for (size_t state = 0; state < b.images.size(); ++state) {
+            SCOPED_TRACE(kSysButtonStateKeys[state]);
+            faces.insert(RectPixels(b.images[state]));
+            EXPECT_TRUE(HasVisiblePixel(b.glyphs[state]));
+            // A glyph fits inside its face, so centring it never spills over the button.
+            EXPECT_LE(b.glyphs[state].right - b.glyphs[state].left, b.images[state].right - b.images[state].left);
+            EXPECT_LE(b.glyphs[state].bottom - b.glyphs[state].top, b.images[state].bottom - b.images[state].top);
+        }
+        EXPECT_EQ(faces.size(), b.images.size());
+    }
+    for (size_t i = 0; i < doc->Buttons().Count(); ++i) {
+        const SkinButtonStruct& b = *doc->Buttons().At(i);
+        std::set<std::vector<uint32_t>> faces;
+        for (const SkinImageBase& image : b.images) faces.insert(RectPixels(image));
+        EXPECT_EQ(faces.size(), b.images.size()) << b.Caption;
+    }
+    // Both buttons look different from each other too.
+    EXPECT_NE(RectPixels(doc->Buttons().At(0)->images[0]), RectPixels(doc->Buttons().At(1)->images[0]));
+    const SkinFrame& frame = *doc->Frames().At(0);
+    EXPECT_NE(RectPixels(frame.activeTop), RectPixels(frame.inactiveTop));
+    EXPECT_NE(RectPixels(frame.activeLeft), RectPixels(frame.inactiveLeft));
+    for (size_t state = 0; state < frame.mdiClose.size(); ++state) {
+        EXPECT_TRUE(HasVisiblePixel(frame.mdiClose[state])) << state;
+        EXPECT_TRUE(HasVisiblePixel(frame.mdiMin[state])) << state;
+        EXPECT_TRUE(HasVisiblePixel(frame.mdiRestore[state])) << state;
+    }
+    // Pressed and highlighted menu bar items have a face; the arrow and the check mark are drawn.
+    EXPECT_TRUE(HasVisiblePixel(frame.menuBarItemImages[1]));
+    EXPECT_TRUE(HasVisiblePixel(frame.menuBarItemImages[3]));
+    EXPECT_TRUE(HasVisiblePixel(frame.menu.arrow));
+    EXPECT_TRUE(HasVisiblePixel(frame.menu.check));
+}
+
 TEST(SampleSkin, SavesBackToTheSameConfiguration) {
     const auto doc = OpenSample();
     ASSERT_TRUE(doc);
@@ -221,6 +283,53 @@ TEST(SampleSkin, SavesBackToTheSameConfiguration) {
     ASSERT_EQ(again.OpenFromMemory(kSamplePackageName, "", package.data(), package.size()), vd::OpenResult::Ok);
     EXPECT_EQ(again.StoredConfigText(), stored);
     EXPECT_EQ(again.Pictures().Count(), doc->Pictures().Count());
+}
+
+// The designer's icons are linked in and registered without any initialisation call.
+int OpaquePixels(const QImage& image) {
+    int count = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) count += qAlpha(image.pixel(x, y)) > 0;
+    return count;
+}
+
+TEST(DesignerIcons, EveryObjectKindHasASmallAndALargeIcon) {
+    const int bases[] = {1000,  2000,  3000,  3500,  4000,  5000,  6000,  7000,  8000,  9000,
+                         10000, 11000, 12000, 13000, 14000, 15000, 16000, 17000, 18000, 19000,
+                         20000, 21000, 22000, 23000, 24000, 25000, 26000, 27000, 28000, 29000};
+    for (int base : bases) {
+        SCOPED_TRACE(base);
+        const QImage small(QStringLiteral(":/icons/type-%1.png").arg(base));
+        const QImage large(QStringLiteral(":/icons/type-%1@2x.png").arg(base));
+        ASSERT_FALSE(small.isNull());
+        ASSERT_FALSE(large.isNull());
+        EXPECT_EQ(small.size(), QSize(16, 16));
+        EXPECT_EQ(large.size(), QSize(32, 32));
+        EXPECT_GT(OpaquePixels(small), 30);
+        EXPECT_GT(OpaquePixels(large), 4 * 30);
+    }
+}
+
+TEST(DesignerIcons, ToolbarNodesAndApplicationIconsExist) {
+    for (const char* name : {"new", "load-sample", "open", "save", "copy", "paste", "delete", "load-image",
+                             "selection-grips", "help", "undo", "redo", "test-skin", "node-skin", "node-objects",
+                             "node-images"}) {
+        SCOPED_TRACE(name);
+        for (int size : {16, 32}) {
+            const QImage icon(QStringLiteral(":/icons/%1-%2.png").arg(QLatin1String(name)).arg(size));
+            ASSERT_FALSE(icon.isNull()) << size;
+            EXPECT_EQ(icon.size(), QSize(size, size));
+            // Icons are drawn on a transparent ground: the corners of most stay clear, none is a solid block.
+            EXPECT_LT(OpaquePixels(icon), size * size);
+        }
+    }
+    for (int size : {16, 32, 48, 256}) {
+        const QImage icon(QStringLiteral(":/icons/app-%1.png").arg(size));
+        ASSERT_FALSE(icon.isNull()) << size;
+        EXPECT_EQ(icon.size(), QSize(size, size));
+    }
+    EXPECT_EQ(QImage(QStringLiteral(":/icons/drawmode-horzfit-20x14.png")).size(), QSize(20, 14));
+    EXPECT_EQ(QImage(QStringLiteral(":/icons/drawmode-vertfit-40x28.png")).size(), QSize(40, 28));
 }
 
 }  // namespace

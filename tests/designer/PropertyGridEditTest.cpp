@@ -278,6 +278,42 @@ TEST_F(GridEditTest, FontDialogOkCommitsAndCancelDoesNot) {
     EXPECT_EQ(font->displayText(), "Arial, 12 px, Bold, Italic");
 }
 
+TEST_F(GridEditTest, TypingOnTheTreeStartsEditingTheCurrentRow) {
+    grid.setCurrentItem(name);
+    tree()->setFocus();
+    press(tree(), Qt::Key_X, Qt::NoModifier, QStringLiteral("x"));
+    auto* editor = qobject_cast<LineTextEditor*>(grid.activeEditor());
+    ASSERT_NE(editor, nullptr);
+    EXPECT_EQ(editor->lineEdit()->text(), "x") << "the typed key replaces the old text";
+    EXPECT_EQ(r.writes, 0);
+    // Something like Save asks the grid to commit what is still being typed.
+    EXPECT_TRUE(grid.commitPendingEdit());
+    EXPECT_EQ(r.name, "x");
+    EXPECT_FALSE(grid.commitPendingEdit());
+    EXPECT_EQ(changed.size(), 1);
+}
+
+TEST_F(GridEditTest, OpenEditorIsBoldWhileTheValueDiffersFromItsDefault) {
+    name->setDefaultValue(QStringLiteral("Frame1"));
+    auto* editor = editorOf<LineTextEditor>(name);
+    ASSERT_NE(editor, nullptr);
+    EXPECT_FALSE(editor->lineEdit()->font().bold());
+    ASSERT_TRUE(grid.commitValue(name, QStringLiteral("Other")));
+    EXPECT_TRUE(editor->lineEdit()->font().bold());
+}
+
+TEST_F(GridEditTest, SplitterStaysInsideTheGridAndKeepsItsShare) {
+    grid.setSplitterPosition(-50);
+    EXPECT_GT(grid.splitterPosition(), 0);
+    grid.setSplitterPosition(100000);
+    EXPECT_LT(grid.splitterPosition(), tree()->viewport()->width());
+    grid.setSplitterPosition(tree()->viewport()->width() / 4);
+    const double share = double(grid.splitterPosition()) / tree()->viewport()->width();
+    grid.resize(grid.width() * 2, grid.height());
+    QApplication::processEvents();
+    EXPECT_NEAR(double(grid.splitterPosition()) / tree()->viewport()->width(), share, 0.02);
+}
+
 TEST_F(GridEditTest, ReadOnlyRowsGetNoEditorAndRefuseCommits) {
     grid.setCurrentItem(id);
     EXPECT_EQ(grid.activeEditor(), nullptr);

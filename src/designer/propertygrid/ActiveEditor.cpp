@@ -106,6 +106,10 @@ void ActiveEditor::load(ResetWrapper* wrapper) const {
         return;
     wrapper->editor()->setValue(item->value());
     wrapper->setResetEnabled(m_grid->canReset(item));
+    // The open editor keeps the bold of a changed value, like the painted rows.
+    QFont font = m_tree->font();
+    font.setBold(item->isModified());
+    wrapper->editor()->setFont(font);
 }
 
 bool ActiveEditor::commit(ResetWrapper* wrapper) {

@@ -5,13 +5,9 @@
 #include "designer/propertygrid/DescriptionPanel.h"
 #include "designer/propertygrid/GroupItem.h"
 #include "designer/propertygrid/PropertyDelegate.h"
-#include "designer/propertygrid/PropertyEditor.h"
 #include "designer/propertygrid/PropertyItem.h"
 #include "designer/propertygrid/PropertyTreeView.h"
-#include "designer/propertygrid/ResetWrapper.h"
 
-#include <QApplication>
-#include <QHeaderView>
 #include <QLineEdit>
 #include <QMenu>
 #include <QScopedValueRollback>

@@ -82,7 +82,7 @@ QAction* CMainFrame::AddAction(int command, const QString& text, const QKeySeque
 
 void CMainFrame::CreatePanes() {
     m_propertyArea = new CPropertyArea(this);
-    m_pages->Attach(&m_session, m_propertyArea->Grid());
+    m_pages->Attach(&m_session, m_propertyArea->Grid(), m_dialogs);
     m_projectArea = new CProjectArea(m_session, *m_pages, *m_dialogs, this);
     m_projectArea->SetView(m_view);
     connect(m_projectArea, &CProjectArea::propertiesShown, this, [this](int id) {

@@ -16,6 +16,7 @@
 #include "Resource/SkinDocument.h"
 #include "designer/ChildView.h"
 #include "designer/DialogProvider.h"
+#include "designer/ImageLoading.h"
 #include "designer/LegacyNames.h"
 #include "designer/MyTreeCtrl.h"
 #include "designer/ObjectKinds.h"
@@ -377,34 +378,12 @@ std::vector<int> CProjectArea::Paste(int targetId) {
 
 std::vector<int> CProjectArea::LoadImages(const QStringList& paths) {
     FinishFilling();
-    std::vector<int> made;
-    CSkinDocument& doc = m_session.Document();
-    CResPicture& pictures = doc.Pictures();
-    std::vector<std::unique_ptr<SkinResStruct>> records;
-    std::set<std::string> names;
-    for (const QString& path : paths) {
-        const std::string name = QFileInfo(path).fileName().toStdString();
-        // A picture of that name is already in the skin (or earlier in this batch): skip the file.
-        if (doc.PictureImageByName(name) || pictures.FindByName(name) || names.count(name)) continue;
-        std::shared_ptr<const CEnBitmap> image(LoadImageFile(path.toStdString()).release());
-        if (!image || image->IsEmpty()) continue;
-        Picture* added = pictures.Add(path.toStdString(), name, image);
-        if (!added) continue;
-        const int id = added->ID;
-        records.push_back(pictures.TakeItem(id));
-        names.insert(name);
-        made.push_back(id);
-    }
-    if (!records.empty()) m_session.UndoStack().push(new AddObjectsCommand(m_session, std::move(records), tr("Load Image")));
-    return made;
+    return LoadImageFiles(m_session, paths);
 }
 
 void CProjectArea::LoadImagesInteractive() {
-    const QStringList paths = m_dialogs.OpenFileNames(
-        this, tr("Load Image"),
-        tr("Image Files(*.BMP,*.PNG,*.TGA) (*.bmp *.BMP *.png *.PNG *.tga *.TGA);;Bitmap (*.BMP) (*.bmp *.BMP);;"
-           "PNG (*.PNG) (*.png *.PNG);;Targa (*.TGA) (*.tga *.TGA)"));
-    if (!paths.isEmpty()) LoadImages(paths);
+    FinishFilling();
+    LoadImageFilesInteractive(m_session, m_dialogs, this);
 }
 
 QMenu* CProjectArea::CreateContextMenu(QTreeWidgetItem* item) {

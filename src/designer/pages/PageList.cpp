@@ -39,8 +39,8 @@ CPageList::CPageList() {
 
 CPageList::~CPageList() = default;
 
-void CPageList::Attach(SkinSession* session, vd::PropertyGrid* grid) {
-    for (auto& page : m_pages) page->Attach(session, grid);
+void CPageList::Attach(SkinSession* session, vd::PropertyGrid* grid, DialogProvider* dialogs) {
+    for (auto& page : m_pages) page->Attach(session, grid, dialogs);
 }
 
 CResObjProperty* CPageList::ByTypeBase(int base) const {

@@ -17,7 +17,7 @@ public:
     CPageList();
     ~CPageList();
 
-    void Attach(SkinSession* session, vd::PropertyGrid* grid);
+    void Attach(SkinSession* session, vd::PropertyGrid* grid, DialogProvider* dialogs = nullptr);
     const std::vector<std::unique_ptr<CResObjProperty>>& Pages() const { return m_pages; }
     // The page whose type base is exactly base, or null.
     CResObjProperty* ByTypeBase(int base) const;

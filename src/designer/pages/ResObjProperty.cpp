@@ -12,9 +12,10 @@ CResObjProperty::CResObjProperty(int typeBase, int idRange) : m_nTypeBase(typeBa
 
 CResObjProperty::~CResObjProperty() = default;
 
-void CResObjProperty::Attach(SkinSession* session, vd::PropertyGrid* grid) {
+void CResObjProperty::Attach(SkinSession* session, vd::PropertyGrid* grid, DialogProvider* dialogs) {
     m_pSession = session;
     m_pGrid = grid;
+    m_pDialogs = dialogs;
 }
 
 SkinResStruct* CResObjProperty::Object() const {

@@ -11,6 +11,7 @@
 
 #include "Resource/Types.h"
 
+class DialogProvider;
 class QPainter;
 class SkinSession;
 struct SkinResStruct;
@@ -47,9 +48,11 @@ public:
     int IconIndex() const { return m_nIconIndex; }
     void SetIconIndex(int index) { m_nIconIndex = index; }
 
-    // Where the page's rows write to and what they show; set once by the main frame.
-    void Attach(SkinSession* session, vd::PropertyGrid* grid);
+    // Where the page's rows write to, what they show and what asks the user (the image and text-style
+    // dialogs the rows open); set once by the main frame. `dialogs` may be null: such rows then do nothing.
+    void Attach(SkinSession* session, vd::PropertyGrid* grid, DialogProvider* dialogs = nullptr);
     SkinSession* Session() const { return m_pSession; }
+    DialogProvider* Dialogs() const { return m_pDialogs; }
 
     // Shows object id in the grid, rebuilt from scratch every time so no destroyed row is ever reused.
     // False when the document has no such object (the grid keeps its content then).
@@ -103,6 +106,7 @@ protected:
 
     SkinSession* m_pSession = nullptr;
     vd::PropertyGrid* m_pGrid = nullptr;
+    DialogProvider* m_pDialogs = nullptr;
     int m_nPreviewWidth = 0;
     int m_nPreviewHeight = 0;
     int m_nTypeBase;

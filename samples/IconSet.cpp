@@ -441,6 +441,33 @@ void DrawModeVertFit(QPainter& p) {
     Fill(p, 4, 10, 12, 2, P::kAmberLight);
 }
 
+// --- text styles in the property grid ------------------------------------------------------------------
+
+// An "A" on a paper tile; the custom style's is tinted, shadowed and marked with a corner.
+const std::initializer_list<const char*> kLetterA = {"   ##", "  ####", "  #  #", " ##  ##", " ######", "##    ##",
+                                                     "##    ##"};
+
+void TextStyleDefault(QPainter& p) {
+    Box(p, 1, 1, 14, 14, P::kPaper, P::kInkSoft, 1.5);
+    Pixels(p, 4, 5, kLetterA, P::kInk);
+}
+
+void TextStyleCustom(QPainter& p) {
+    Box(p, 1, 1, 14, 14, P::kPaper, P::kInkSoft, 1.5);
+    Pixels(p, 4, 5, kLetterA, P::kPaperShade.darker(125));
+    Pixels(p, 3, 4, kLetterA, P::kPurple);
+    Shape(p, {Pt(10, 1), Pt(15, 1), Pt(15, 6)}, P::kAmber);
+}
+
+// The Skin Image Editor's "<>" buttons: an edge stretched between two stops (pressed: stretch, else tile).
+void StretchToggle(QPainter& p) {
+    Fill(p, 1, 3, 1.5, 10, P::kInk);
+    Fill(p, 13.5, 3, 1.5, 10, P::kInk);
+    Fill(p, 5, 7.25, 6, 1.5, P::kBlue);
+    Shape(p, {Pt(2.5, 8), Pt(6, 4.5), Pt(6, 11.5)}, P::kBlue);
+    Shape(p, {Pt(13.5, 8), Pt(10, 4.5), Pt(10, 11.5)}, P::kBlue);
+}
+
 // --- the application icon ----------------------------------------------------------------------------
 
 // Large sizes are drawn on a 256 grid: a glossy amber tile, a window whose client shows the nine-slice
@@ -539,6 +566,10 @@ std::vector<Icon> AllIcons() {
         {"kind-list-box", KindListBox, 27000}, {"kind-font-file", KindFontFile, 28000},
         // the frame page's draw-mode pictures
         {"drawmode-horzfit", DrawModeHorzFit, -1, 20, 14}, {"drawmode-vertfit", DrawModeVertFit, -1, 20, 14},
+        // the Skin Image Editor's edge-mode buttons
+        {"stretch-toggle", StretchToggle},
+        // the text-style row: the default style, a changed one
+        {"text-style-default", TextStyleDefault}, {"text-style-custom", TextStyleCustom},
     };
 }
 

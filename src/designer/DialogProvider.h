@@ -5,7 +5,13 @@
 #include <QString>
 #include <QStringList>
 
+#include "designer/dialogs/SelectionClipboard.h"
+
 class QWidget;
+class SkinSession;
+struct SkinImageBase;
+struct SkinTextStyle;
+struct SystemEnvironment;
 
 class DialogProvider {
 public:
@@ -19,10 +25,17 @@ public:
     virtual bool AskOkCancel(QWidget* parent, const QString& text, const QString& caption) = 0;
     virtual void Warn(QWidget* parent, const QString& text, const QString& caption) = 0;
     virtual void Inform(QWidget* parent, const QString& text, const QString& caption) = 0;
-    // The password prompt; false when cancelled.
+    // The password prompt, offering *password (the previous try's text) again; false when cancelled.
     virtual bool AskPassword(QWidget* parent, QString* password) = 0;
     virtual bool OpenUrl(const QString& url) = 0;
     virtual bool StartDetached(const QString& program, const QStringList& arguments) = 0;
+    // The Text Style dialog on *style (its sample uses env's system colours); true and *style replaced on
+    // OK, false and *style untouched on Cancel.
+    virtual bool EditTextStyle(QWidget* parent, const SystemEnvironment& env, SkinTextStyle* style) = 0;
+    virtual void ShowAbout(QWidget* parent) = 0;
+    // The Skin Image Editor on *image (picture name, rectangle, corners, modes); true on OK with *image
+    // updated, false on Cancel with *image untouched.
+    virtual bool EditImage(QWidget* parent, SkinSession& session, SkinImageBase* image) = 0;
 };
 
 // The real dialogs: QFileDialog, QMessageBox, the password dialog, QDesktopServices and QProcess.
@@ -38,4 +51,11 @@ public:
     bool AskPassword(QWidget* parent, QString* password) override;
     bool OpenUrl(const QString& url) override;
     bool StartDetached(const QString& program, const QStringList& arguments) override;
+    bool EditTextStyle(QWidget* parent, const SystemEnvironment& env, SkinTextStyle* style) override;
+    void ShowAbout(QWidget* parent) override;
+    bool EditImage(QWidget* parent, SkinSession& session, SkinImageBase* image) override;
+
+private:
+    // The Skin Image Editor's Copy/Paste Selection buffer: it outlives each editor, for the program run.
+    CSelectionClipboard m_imageClipboard;
 };

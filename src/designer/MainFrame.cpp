@@ -11,7 +11,7 @@
 #include <QMimeData>
 #include <QSettings>
 #include <QStatusBar>
-#include <QStyle>
+#include <QTimer>
 #include <QMenu>
 #include <QToolBar>
 #include <QUrl>
@@ -19,12 +19,15 @@
 #include "Resource/ResObjects/ResApp.h"
 #include "Resource/SkinDocument.h"
 #include "designer/ChildView.h"
+#include "designer/CommandIcons.h"
 #include "designer/DialogProvider.h"
+#include "designer/ProductInfo.h"
 #include "designer/LegacyNames.h"
 #include "designer/ObjectKinds.h"
 #include "designer/ProjectArea.h"
 #include "designer/PropertyArea.h"
 #include "designer/pages/PageList.h"
+#include "platform/LockKeys.h"
 #include "designer/propertygrid/PropertyGrid.h"
 
 namespace {
@@ -56,9 +59,7 @@ CMainFrame::CMainFrame(DialogProvider* dialogs, const QString& settingsFile, QWi
     CreateActions();
     CreateMenus();
     CreateToolBar();
-    m_modifiedLabel = new QLabel(this);
-    statusBar()->addPermanentWidget(m_modifiedLabel);
-    statusBar()->showMessage(tr("Ready"));
+    CreateStatusBar();
     connect(&m_session, &SkinSession::changed, this, &CMainFrame::OnDocumentChanged);
     connect(&m_session, &SkinSession::modifiedChanged, this,
             [this](bool modified) { m_modifiedLabel->setText(modified ? tr("Modified") : QString()); });
@@ -102,43 +103,40 @@ void CMainFrame::CreatePanes() {
 }
 
 void CMainFrame::CreateActions() {
-    QStyle* s = style();
     // Shortcuts: the entries keep their texts, but Qt shortcuts must be unique, so Copy alone has Ctrl+C
     // (Close has none), Save As takes the usual Ctrl+Shift+S instead of Ctrl+A, and Delete also has the Del key
     // in the tree.
-    AddAction(ID_FILE_NEW, tr("&New"), QKeySequence(Qt::CTRL | Qt::Key_N))->setIcon(s->standardIcon(QStyle::SP_FileIcon));
-    AddAction(ID_FILE_OPEN, tr("Open(&O)"), QKeySequence(Qt::CTRL | Qt::Key_O))->setIcon(s->standardIcon(QStyle::SP_DialogOpenButton));
+    AddAction(ID_FILE_NEW, tr("&New"), QKeySequence(Qt::CTRL | Qt::Key_N))->setIcon(CommandIcon("new"));
+    AddAction(ID_FILE_OPEN, tr("Open(&O)"), QKeySequence(Qt::CTRL | Qt::Key_O))->setIcon(CommandIcon("open"));
     AddAction(ID_FILE_CLOSE, tr("Close(&C)"))->setEnabled(false);
-    AddAction(ID_LOAD_SAMPLE, tr("Load Sample..."))->setIcon(s->standardIcon(QStyle::SP_DirHomeIcon));
-    AddAction(ID_FILE_SAVE, tr("Save(&S)"), QKeySequence(Qt::CTRL | Qt::Key_S))->setIcon(s->standardIcon(QStyle::SP_DialogSaveButton));
+    AddAction(ID_LOAD_SAMPLE, tr("Load Sample..."))->setIcon(CommandIcon("load-sample"));
+    AddAction(ID_FILE_SAVE, tr("Save(&S)"), QKeySequence(Qt::CTRL | Qt::Key_S))->setIcon(CommandIcon("save"));
     AddAction(ID_FILE_SAVE_AS, tr("Save As...(&A)"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
-    AddAction(ID_LOAD_IMAGE, tr("Load &Image"), QKeySequence(Qt::CTRL | Qt::Key_I))->setIcon(s->standardIcon(QStyle::SP_FileDialogContentsView));
+    AddAction(ID_LOAD_IMAGE, tr("Load &Image"), QKeySequence(Qt::CTRL | Qt::Key_I))->setIcon(CommandIcon("load-image"));
     AddAction(ID_APP_EXIT, tr("&Exit"));
     AddAction(ID_EDIT_CUT, tr("C&ut"), QKeySequence(Qt::CTRL | Qt::Key_X))->setEnabled(false);
-    AddAction(ID_EDIT_COPY, tr("&Copy"), QKeySequence(Qt::CTRL | Qt::Key_C));
-    AddAction(ID_EDIT_PASTE, tr("&Paste"), QKeySequence(Qt::CTRL | Qt::Key_V));
-    AddAction(ID_EDIT_DELETE, tr("&Delete"), QKeySequence(Qt::CTRL | Qt::Key_D))->setIcon(s->standardIcon(QStyle::SP_TrashIcon));
-    AddAction(ID_HELP_TOPICS, tr("&Help Topics"), QKeySequence::HelpContents)->setIcon(s->standardIcon(QStyle::SP_DialogHelpButton));
+    AddAction(ID_EDIT_COPY, tr("&Copy"), QKeySequence(Qt::CTRL | Qt::Key_C))->setIcon(CommandIcon("copy"));
+    AddAction(ID_EDIT_PASTE, tr("&Paste"), QKeySequence(Qt::CTRL | Qt::Key_V))->setIcon(CommandIcon("paste"));
+    AddAction(ID_EDIT_DELETE, tr("&Delete"), QKeySequence(Qt::CTRL | Qt::Key_D))->setIcon(CommandIcon("delete"));
+    AddAction(ID_HELP_TOPICS, tr("&Help Topics"), QKeySequence::HelpContents)->setIcon(CommandIcon("help"));
     AddAction(ID_HOMEPAGE, tr("Quarnelbrix HomePage"));
     AddAction(ID_APP_ABOUT, tr("About Tessmark(&A)..."));
-    AddAction(ID_TEST_SKIN, tr("&Test Skin"), QKeySequence(Qt::Key_F5))->setIcon(s->standardIcon(QStyle::SP_MediaPlay));
+    AddAction(ID_TEST_SKIN, tr("&Test Skin"), QKeySequence(Qt::Key_F5))->setIcon(CommandIcon("test-skin"));
     QAction* grips = AddAction(ID_SHOW_GRIPS, tr("Show or hide the Selection TrackRect"));
     grips->setCheckable(true);
     grips->setChecked(true);
-    grips->setIcon(s->standardIcon(QStyle::SP_TitleBarNormalButton));
+    grips->setIcon(CommandIcon("selection-grips"));
 
     QAction* undo = m_session.UndoStack().createUndoAction(this, tr("&Undo"));
     undo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
-    undo->setIcon(s->standardIcon(QStyle::SP_ArrowBack));
+    undo->setIcon(CommandIcon("undo"));
     m_actions.insert(ID_EDIT_UNDO, undo);
     QAction* redo = m_session.UndoStack().createRedoAction(this, tr("&Redo"));
     redo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Y));
-    redo->setIcon(s->standardIcon(QStyle::SP_ArrowForward));
+    redo->setIcon(CommandIcon("redo"));
     m_actions.insert(ID_EDIT_REDO, redo);
 
     QAction* copy = Action(ID_EDIT_COPY);
-    copy->setIcon(QIcon::fromTheme(QStringLiteral("edit-copy"), s->standardIcon(QStyle::SP_FileDialogDetailedView)));
-    Action(ID_EDIT_PASTE)->setIcon(QIcon::fromTheme(QStringLiteral("edit-paste"), s->standardIcon(QStyle::SP_FileDialogNewFolder)));
 
     connect(Action(ID_FILE_NEW), &QAction::triggered, this, &CMainFrame::OnFileNew);
     connect(Action(ID_FILE_OPEN), &QAction::triggered, this, &CMainFrame::OnFileOpen);
@@ -155,9 +153,7 @@ void CMainFrame::CreateActions() {
     connect(Action(ID_HELP_TOPICS), &QAction::triggered, this, &CMainFrame::OnHelpTopics);
     connect(Action(ID_HOMEPAGE), &QAction::triggered, this, &CMainFrame::OnHomePage);
     connect(Action(ID_TEST_SKIN), &QAction::triggered, this, &CMainFrame::OnTestSkin);
-    connect(Action(ID_APP_ABOUT), &QAction::triggered, this, [this] {
-        m_dialogs->Inform(this, tr("Vornadesk 1.1\nA designer for window-skin packages."), tr("About Tessmark"));
-    });
+    connect(Action(ID_APP_ABOUT), &QAction::triggered, this, [this] { m_dialogs->ShowAbout(this); });
     connect(grips, &QAction::toggled, m_view, &CChildView::SetShowGrips);
 }
 
@@ -254,6 +250,34 @@ void CMainFrame::CreateToolBar() {
     connect(Action(ID_VIEW_TOOLBAR), &QAction::toggled, bar, &QWidget::setVisible);
 }
 
+void CMainFrame::CreateStatusBar() {
+    m_modifiedLabel = new QLabel(this);
+    statusBar()->addPermanentWidget(m_modifiedLabel);
+    // The lock-key indicators: each shows its name while its key is on and stays blank otherwise.
+    const QFontMetrics metrics(statusBar()->font());
+    for (const QString& name : {QStringLiteral("CAP"), QStringLiteral("NUM"), QStringLiteral("SCRL")}) {
+        auto* label = new QLabel(this);
+        label->setObjectName(name);
+        label->setAlignment(Qt::AlignCenter);
+        label->setMinimumWidth(metrics.horizontalAdvance(name) + 12);
+        label->setFrameShape(QFrame::Panel);
+        label->setFrameShadow(QFrame::Sunken);
+        statusBar()->addPermanentWidget(label);
+        m_lockLabels.push_back(label);
+    }
+    auto* poll = new QTimer(this);
+    connect(poll, &QTimer::timeout, this, [this] { UpdateLockIndicators(vd::ReadLockKeys()); });
+    poll->start(500);
+    UpdateLockIndicators(vd::ReadLockKeys());
+    statusBar()->showMessage(tr("Ready"));
+}
+
+void CMainFrame::UpdateLockIndicators(const vd::LockKeyStates& states) {
+    const bool on[] = {states.caps, states.num, states.scroll};
+    for (size_t i = 0; i < m_lockLabels.size() && i < 3; ++i)
+        m_lockLabels[i]->setText(on[i] ? m_lockLabels[i]->objectName() : QString());
+}
+
 // ---- document changes: the tree follows by itself; here the grid and the view ----
 
 void CMainFrame::OnDocumentChanged(const DocumentChange& change) {
@@ -308,6 +332,10 @@ bool CMainFrame::OnFileOpen() {
 bool CMainFrame::OpenWithQuestion(const QString& path) {
     if (!MaybeSave()) return false;
     return OpenPath(path);
+}
+
+bool CMainFrame::OpenFromArguments(const QStringList& arguments) {
+    return arguments.size() > 1 && !arguments.at(1).isEmpty() && OpenPath(arguments.at(1));
 }
 
 bool CMainFrame::OpenPath(const QString& path) {
@@ -405,17 +433,14 @@ bool CMainFrame::OnHelpTopics() {
     const QDir appDir(QCoreApplication::applicationDirPath());
     const QStringList candidates = {appDir.filePath(QStringLiteral("docs/help/index.html")),
                                     appDir.filePath(QStringLiteral("../docs/help/index.html")),
-                                    appDir.filePath(QStringLiteral("../main/docs/help/index.html")),
                                     appDir.filePath(QStringLiteral("../share/vornadesk/help/index.html"))};
     for (const QString& path : candidates)
         if (QFileInfo::exists(path)) return m_dialogs->OpenUrl(QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath()).toString());
-    if (QFile::exists(QStringLiteral(":/help/index.html")))
-        return m_dialogs->OpenUrl(QStringLiteral("qrc:/help/index.html"));
     m_dialogs->Inform(this, tr("The user guide (docs/help/index.html) was not found."), AppTitle());
     return false;
 }
 
-bool CMainFrame::OnHomePage() { return m_dialogs->OpenUrl(QStringLiteral("https://www.quarnelbrix.com/")); }
+bool CMainFrame::OnHomePage() { return m_dialogs->OpenUrl(vd::HomePageUrl()); }
 
 // ---- recent files, layout, window events ----
 

@@ -8,6 +8,7 @@
 #include <QMainWindow>
 
 #include <memory>
+#include <vector>
 
 #include "designer/SkinSession.h"
 
@@ -21,6 +22,9 @@ class QDockWidget;
 class QLabel;
 class QMenu;
 class QSettings;
+namespace vd {
+struct LockKeyStates;
+}
 
 class CMainFrame : public QMainWindow {
     Q_OBJECT
@@ -49,6 +53,7 @@ public:
     QDockWidget* ProjectPane() const { return m_projectPane; }
     QDockWidget* PropertyPane() const { return m_propertyPane; }
     QAction* Action(int command) const { return m_actions.value(command, nullptr); }
+    const QHash<int, QAction*>& Actions() const { return m_actions; }
     // The file the current skin was opened from or saved to; empty for a skin that has none.
     QString FilePath() const { return m_filePath; }
     QStringList RecentFiles() const;
@@ -59,6 +64,8 @@ public:
     bool OnFileOpen();
     bool OpenPath(const QString& path);  // with the password prompts; no save question
     bool OpenWithQuestion(const QString& path);
+    // The program's command line: the first argument after the program, if any, is a skin to open.
+    bool OpenFromArguments(const QStringList& arguments);
     bool OnFileSave();
     bool OnFileSaveAs();
     bool OnLoadSample();
@@ -75,6 +82,8 @@ private:
     void CreateActions();
     void CreateMenus();
     void CreateToolBar();
+    void CreateStatusBar();
+    void UpdateLockIndicators(const vd::LockKeyStates& states);
     void CreatePanes();
     QAction* AddAction(int command, const QString& text, const QKeySequence& shortcut = {});
     void OnDocumentChanged(const DocumentChange& change);
@@ -102,6 +111,7 @@ private:
     QDockWidget* m_propertyPane = nullptr;
     QMenu* m_recentMenu = nullptr;
     QLabel* m_modifiedLabel = nullptr;
+    std::vector<QLabel*> m_lockLabels;  // CAP, NUM, SCRL
     QHash<int, QAction*> m_actions;
     QString m_filePath;
 };

@@ -109,26 +109,46 @@ void CProjectArea::Rebuild() {
     m_objectsNode->setExpanded(true);
     m_imageNode->setExpanded(true);
 
-    // Owners first, so that owned objects find their owner's item.
+    // Owners first, so that owned objects find their owner's item; each group in name order, so every
+    // parent receives its children already sorted and a batch goes in with one insertion per parent.
     const CSkinDocument& doc = m_session.Document();
-    std::vector<int> owned;
+    std::vector<std::pair<QString, int>> owners, owned;
     doc.ForEachItem([&](CResourceBase&, SkinResStruct& item) {
-        (OwnerOf(doc, item.ID) ? owned : m_pending).push_back(item.ID);
+        (OwnerOf(doc, item.ID) ? owned : owners).emplace_back(NameOf(item), item.ID);
     });
-    m_pending.insert(m_pending.end(), owned.begin(), owned.end());
-    std::reverse(m_pending.begin(), m_pending.end());  // taken from the back
+    const auto byName = [](const std::pair<QString, int>& a, const std::pair<QString, int>& b) {
+        return QString::compare(a.first, b.first, Qt::CaseInsensitive) < 0;
+    };
+    std::stable_sort(owners.begin(), owners.end(), byName);
+    std::stable_sort(owned.begin(), owned.end(), byName);
+    m_pending.reserve(owners.size() + owned.size());
+    // Taken from the back: the last to insert goes first.
+    for (auto it = owned.rbegin(); it != owned.rend(); ++it) m_pending.push_back(it->second);
+    for (auto it = owners.rbegin(); it != owners.rend(); ++it) m_pending.push_back(it->second);
     if (!m_pending.empty()) FillBatch();
 }
 
 void CProjectArea::FillBatch() {
     m_tree->setUpdatesEnabled(false);
-    std::set<QTreeWidgetItem*> parents;
+    std::vector<std::pair<QTreeWidgetItem*, QList<QTreeWidgetItem*>>> byParent;
     for (size_t n = 0; n < kFillBatch && !m_pending.empty(); ++n) {
         const int id = m_pending.back();
         m_pending.pop_back();
-        if (QTreeWidgetItem* item = Insert(id, false)) parents.insert(item->parent());
+        QTreeWidgetItem* parent = nullptr;
+        QTreeWidgetItem* item = MakeItem(id, &parent);
+        if (!item) continue;
+        auto group = std::find_if(byParent.begin(), byParent.end(), [parent](const auto& g) { return g.first == parent; });
+        if (group == byParent.end()) group = byParent.insert(byParent.end(), {parent, {}});
+        group->second << item;
     }
-    for (QTreeWidgetItem* parent : parents) SortChildren(parent);
+    for (auto& [parent, items] : byParent) {
+        // Appending keeps the order unless an owner had vanished and its objects fell back to "Objects".
+        const int count = parent->childCount();
+        const bool inOrder = (count == 0 || !LessByText(items.first(), parent->child(count - 1))) &&
+                             std::is_sorted(items.begin(), items.end(), LessByText);
+        parent->addChildren(items);
+        if (!inOrder) SortChildren(parent);
+    }
     m_tree->setUpdatesEnabled(true);
     if (!m_pending.empty()) m_fillTimer.start();
 }
@@ -146,19 +166,26 @@ QTreeWidgetItem* CProjectArea::ParentFor(const SkinResStruct& record, CResObjPro
     return m_objectsNode;
 }
 
-QTreeWidgetItem* CProjectArea::Insert(int id, bool keepSorted) {
-    if (m_items.contains(id)) return m_items.value(id);
+QTreeWidgetItem* CProjectArea::MakeItem(int id, QTreeWidgetItem** parent) {
+    if (m_items.contains(id)) return nullptr;
     const SkinResStruct* record = m_session.Document().FindItem(id);
     CResObjProperty* page = FindPageForId(m_pages, id);
     // An object no page owns is passed over; the others still go in.
     if (!record || !page) return nullptr;
-    QTreeWidgetItem* parent = ParentFor(*record, page);
+    *parent = ParentFor(*record, page);
     auto* item = new QTreeWidgetItem({NameOf(*record)});
     item->setData(0, kIdRole, id);
     item->setIcon(0, IconForType(page->TypeBase()));
-    if (keepSorted) PlaceSorted(parent, item);
-    else parent->addChild(item);
     m_items.insert(id, item);
+    return item;
+}
+
+QTreeWidgetItem* CProjectArea::Insert(int id) {
+    if (m_items.contains(id)) return m_items.value(id);
+    QTreeWidgetItem* parent = nullptr;
+    QTreeWidgetItem* item = MakeItem(id, &parent);
+    if (!item) return nullptr;
+    PlaceSorted(parent, item);
     // An owner's children stay folded unless the owner is the selected item.
     if (parent == m_objectsNode || parent == m_imageNode) parent->setExpanded(true);
     else parent->setExpanded(parent == m_tree->currentItem());
@@ -217,7 +244,7 @@ void CProjectArea::OnDocumentChanged(const DocumentChange& change) {
         break;
     case DocumentChange::ObjectAdded:
         FinishFilling();
-        Insert(change.id, true);
+        Insert(change.id);
         break;
     case DocumentChange::ObjectRemoved:
         FinishFilling();

@@ -68,7 +68,11 @@ private:
     void OnDocumentChanged(const DocumentChange& change);
     void Rebuild();
     void FillBatch();
-    QTreeWidgetItem* Insert(int id, bool keepSorted);
+    // A new item for object id and the parent it belongs under, not yet in the tree; null when the object
+    // has an item already or no page shows it.
+    QTreeWidgetItem* MakeItem(int id, QTreeWidgetItem** parent);
+    // Puts object id into the tree at its sorted place.
+    QTreeWidgetItem* Insert(int id);
     void Remove(int id);
     void Refresh(int id);
     QTreeWidgetItem* ParentFor(const SkinResStruct& record, CResObjProperty* page);

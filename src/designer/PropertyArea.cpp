@@ -1,6 +1,7 @@
 #include "designer/PropertyArea.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QPainter>
 #include <QToolBar>
 #include <QVBoxLayout>
@@ -46,8 +47,13 @@ CPropertyArea::CPropertyArea(QWidget* parent)
     m_toolBar->setIconSize(QSize(16, 16));
     m_byCategory = m_toolBar->addAction(SortIcon(false), tr("Categorized"));
     m_alphabetical = m_toolBar->addAction(SortIcon(true), tr("Alphabetical"));
-    m_byCategory->setCheckable(true);
-    m_alphabetical->setCheckable(true);
+    // One of the two is always pressed: pressing the pressed one again keeps it so.
+    auto* order = new QActionGroup(this);
+    order->setExclusionPolicy(QActionGroup::ExclusionPolicy::Exclusive);
+    for (QAction* a : {m_byCategory, m_alphabetical}) {
+        a->setCheckable(true);
+        order->addAction(a);
+    }
     connect(m_byCategory, &QAction::triggered, m_grid, &vd::PropertyGrid::sortByCategory);
     connect(m_alphabetical, &QAction::triggered, m_grid, &vd::PropertyGrid::sortAlphabetically);
     connect(m_grid, &vd::PropertyGrid::sortModeChanged, this, &CPropertyArea::UpdateChecks);

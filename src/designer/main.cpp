@@ -9,8 +9,7 @@ int main(int argc, char* argv[]) {
     QApplication::setOrganizationName(QStringLiteral("Quarnelbrix"));
     QApplication::setApplicationName(QStringLiteral("Tessmark"));
     CMainFrame frame;
-    const QStringList args = QApplication::arguments();
-    if (args.size() > 1) frame.OpenPath(args.at(1));
+    frame.OpenFromArguments(QApplication::arguments());
     frame.showMaximized();
     return app.exec();
 }

@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QImage>
 #include <QPainter>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTreeWidgetItem>
@@ -59,6 +60,32 @@ TEST_F(ChildViewTest, DraggingTheRightGripStoresOneUndoableSize) {
     m_frame->Session().UndoStack().undo();
     EXPECT_EQ(record->previewWidth, 200);
     EXPECT_EQ(page->PreviewRect().Width(), 200);  // the view follows the undo
+}
+
+TEST_F(ChildViewTest, ReleaseOutsideTheViewEndsTheDragAndShrinkingScrollsHome) {
+    CProjectArea* tree = m_frame->ProjectArea();
+    const int button = tree->CreateObject(2000);
+    tree->OpenObject(button);
+    QCoreApplication::processEvents();
+    CChildView* view = m_frame->View();
+    const Rect rc = view->Page()->PreviewRect();
+    const QPoint grip(rc.right, (rc.top + rc.bottom) / 2);
+    QWidget* vp = view->viewport();
+    QTest::mouseMove(vp, grip);
+    QTest::mousePress(vp, Qt::LeftButton, Qt::NoModifier, grip);
+    ASSERT_TRUE(view->IsDragging());
+    // The viewport holds the mouse while the button is down, so the release reaches it from anywhere.
+    QTest::mouseRelease(vp, Qt::LeftButton, Qt::NoModifier, QPoint(-40, vp->height() + 40));
+    EXPECT_FALSE(view->IsDragging());
+
+    // A window smaller than the preview scrolls; shrinking it again returns to the origin.
+    view->resize(60, 40);
+    QCoreApplication::processEvents();
+    view->horizontalScrollBar()->setValue(view->horizontalScrollBar()->maximum());
+    ASSERT_GT(view->horizontalScrollBar()->value(), 0);
+    view->resize(50, 30);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(view->horizontalScrollBar()->value(), 0);
 }
 
 TEST_F(ChildViewTest, ClosingGivesAnEmptyFiveHundredSquareAndGripsToggle) {

@@ -3,7 +3,13 @@
 
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
 #include <QDockWidget>
+#include <QDropEvent>
+#include <QImage>
+#include <QMimeData>
+#include <QToolBar>
+#include <QUrl>
 #include <QTemporaryDir>
 #include <QTreeWidgetItem>
 
@@ -11,7 +17,9 @@
 #include "Resource/SkinDocument.h"
 #include "ScriptedDialogs.h"
 #include "designer/MainFrame.h"
+#include "designer/MyTreeCtrl.h"
 #include "designer/ProjectArea.h"
+#include "designer/PropertyArea.h"
 
 namespace {
 
@@ -118,6 +126,8 @@ TEST_F(MainFrameTest, OpenWithTheRightPasswordOnTheSecondPrompt) {
                                           QStringLiteral("password-prompt")}));
     EXPECT_EQ(m_frame->windowTitle(), QStringLiteral("Tessmark - ") + path);
     EXPECT_EQ(m_frame->Session().Document().Password(), "abc");
+    // Each prompt offers what was typed at the one before.
+    EXPECT_EQ(m_dialogs.offeredPasswords, (QStringList{QString(), QStringLiteral("nope")}));
     m_frame->ProjectArea()->FinishFilling();
     EXPECT_EQ(ObjectCount(), 2);
     EXPECT_EQ(m_frame->RecentFiles(), QStringList{path});
@@ -175,6 +185,33 @@ TEST_F(MainFrameTest, TestSkinNeedsAFileAndRecentFilesKeepEight) {
     EXPECT_EQ(recent.last(), Path("s2.rss"));
 }
 
+TEST_F(MainFrameTest, LoadSampleLeavesNoFileToTest) {
+    const QString skin = MakePackage("tested.rss", "");
+    ASSERT_TRUE(m_frame->OpenPath(skin));
+    ASSERT_TRUE(m_frame->OnLoadSample());
+    // The sample is not the file opened before it, so there is nothing on disk to test.
+    EXPECT_TRUE(m_frame->FilePath().isEmpty());
+    EXPECT_FALSE(m_frame->OnTestSkin());
+    EXPECT_EQ(m_dialogs.log.last(), QStringLiteral("info: Please Save First! [Tessmark]"));
+    EXPECT_TRUE(m_dialogs.started.isEmpty());
+}
+
+TEST_F(MainFrameTest, SortButtonsCheckTheActiveOrderOnly) {
+    CPropertyArea* area = m_frame->PropertyArea();
+    QAction* byCategory = area->SortByCategoryAction();
+    QAction* alphabetical = area->SortAlphabeticallyAction();
+    EXPECT_TRUE(byCategory->isChecked());
+    EXPECT_FALSE(alphabetical->isChecked());
+    for (int i = 0; i < 2; ++i) {  // pressing the pressed button keeps it pressed
+        alphabetical->trigger();
+        EXPECT_FALSE(byCategory->isChecked());
+        EXPECT_TRUE(alphabetical->isChecked());
+    }
+    byCategory->trigger();
+    EXPECT_TRUE(byCategory->isChecked());
+    EXPECT_FALSE(alphabetical->isChecked());
+}
+
 TEST_F(MainFrameTest, ShowProjectHidesAndShowsItsPane) {
     m_frame->show();
     QAction* project = m_frame->Action(CMainFrame::ID_SHOW_PROJECT);
@@ -185,6 +222,96 @@ TEST_F(MainFrameTest, ShowProjectHidesAndShowsItsPane) {
     EXPECT_FALSE(project->isChecked());
     project->trigger();
     EXPECT_TRUE(m_frame->ProjectPane()->isVisible());
+}
+
+// Sends a drop of `paths` to `target` as the window system would.
+bool Drop(QWidget* target, const QStringList& paths) {
+    QMimeData mime;
+    QList<QUrl> urls;
+    for (const QString& p : paths) urls << QUrl::fromLocalFile(p);
+    mime.setUrls(urls);
+    QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(target, &enter);
+    if (!enter.isAccepted()) return false;
+    QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(target, &drop);
+    return drop.isAccepted();
+}
+
+TEST_F(MainFrameTest, DroppedSkinOpensAndDroppedImagesLoad) {
+    const QString skin = MakePackage("dropped.rss", "");
+    const QString text = Path("notes.txt");
+    QFile(text).open(QIODevice::WriteOnly);
+    EXPECT_FALSE(Drop(m_frame.get(), {text}));  // nothing the window can open
+    ASSERT_TRUE(Drop(m_frame.get(), {text, skin}));
+    EXPECT_EQ(m_frame->FilePath(), skin);
+    EXPECT_TRUE(m_dialogs.log.isEmpty());  // unmodified: no question
+
+    QImage red(8, 8, QImage::Format_RGB32);
+    red.fill(Qt::red);
+    ASSERT_TRUE(red.save(Path("red.png")));
+    ASSERT_TRUE(red.save(Path("blue.bmp")));
+    QWidget* treeViewport = m_frame->ProjectArea()->Tree()->viewport();
+    ASSERT_TRUE(Drop(treeViewport, {Path("red.png"), Path("blue.bmp")}));
+    EXPECT_EQ(m_frame->ProjectArea()->ImageNode()->childCount(), 2);
+    EXPECT_EQ(m_frame->Session().UndoStack().count(), 1);  // one step for the batch
+
+    // A skin dropped on the tree is no picture: the window takes it, asking first about the new pictures.
+    m_dialogs.okCancel = {false};
+    ASSERT_TRUE(Drop(treeViewport, {skin}));
+    EXPECT_EQ(m_dialogs.log.size(), 1);
+    EXPECT_TRUE(m_dialogs.log.value(0).startsWith(QLatin1String("question: File ")));
+    EXPECT_EQ(m_frame->ProjectArea()->ImageNode()->childCount(), 0);
+}
+
+TEST_F(MainFrameTest, CommandLinePathOpensTheSkin) {
+    const QString skin = MakePackage("argument.rss", "");
+    EXPECT_FALSE(m_frame->OpenFromArguments({QStringLiteral("vornadesk")}));
+    EXPECT_TRUE(m_frame->FilePath().isEmpty());
+    EXPECT_TRUE(m_frame->OpenFromArguments({QStringLiteral("vornadesk"), skin}));
+    EXPECT_EQ(m_frame->windowTitle(), QStringLiteral("Tessmark - ") + skin);
+    EXPECT_FALSE(m_frame->OpenFromArguments({QStringLiteral("vornadesk"), Path("missing.rss")}));
+    EXPECT_EQ(m_frame->FilePath(), skin);  // a failed open keeps the skin
+}
+
+TEST_F(MainFrameTest, LayoutIsSavedAtCloseAndRestoredAtStart) {
+    m_frame->show();
+    m_frame->PropertyPane()->hide();
+    ASSERT_TRUE(m_frame->close());
+    m_frame.reset();
+    CMainFrame again(&m_dialogs, Path("settings.ini"));
+    again.show();
+    EXPECT_FALSE(again.PropertyPane()->isVisible());
+    EXPECT_TRUE(again.ProjectPane()->isVisible());
+    EXPECT_FALSE(again.Action(CMainFrame::ID_SHOW_PROPERTY)->isChecked());
+}
+
+TEST_F(MainFrameTest, ToolbarOrderIconsAndHelp) {
+    auto* bar = m_frame->findChild<QToolBar*>(QStringLiteral("Standard"));
+    ASSERT_TRUE(bar);
+    QList<int> order;
+    for (QAction* a : bar->actions()) {
+        if (a->isSeparator()) {
+            order << 0;
+            continue;
+        }
+        order << m_frame->Actions().key(a, -1);
+        EXPECT_FALSE(a->icon().isNull()) << a->text().toStdString();
+    }
+    using F = CMainFrame;
+    EXPECT_EQ(order, (QList<int>{F::ID_FILE_NEW, 0, F::ID_LOAD_SAMPLE, F::ID_FILE_OPEN, F::ID_FILE_SAVE, 0,
+                                 F::ID_EDIT_COPY, F::ID_EDIT_PASTE, F::ID_EDIT_DELETE, 0, F::ID_LOAD_IMAGE, 0,
+                                 F::ID_SHOW_GRIPS, 0, F::ID_HELP_TOPICS}));
+
+    // The guide is copied beside every executable of the build, this test's included.
+    ASSERT_TRUE(m_frame->OnHelpTopics());
+    ASSERT_EQ(m_dialogs.urls.size(), 1);
+    EXPECT_TRUE(QFileInfo::exists(QUrl(m_dialogs.urls[0]).toLocalFile())) << m_dialogs.urls[0].toStdString();
+    EXPECT_TRUE(m_dialogs.urls[0].endsWith(QLatin1String("docs/help/index.html")));
+    ASSERT_TRUE(m_frame->OnHomePage());
+    EXPECT_TRUE(m_dialogs.urls[1].startsWith(QLatin1String("https://")));
+    m_frame->Action(CMainFrame::ID_APP_ABOUT)->trigger();
+    EXPECT_EQ(m_dialogs.log.last(), QStringLiteral("about-box"));
 }
 
 TEST_F(MainFrameTest, ShortcutsAreUnique) {

@@ -6,6 +6,7 @@
 #include <QImage>
 #include <QMenu>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTreeWidgetItem>
 
 #include "Resource/ResObjects/ResButton.h"
@@ -14,9 +15,11 @@
 #include "ScriptedDialogs.h"
 #include "designer/ChildView.h"
 #include "designer/LegacyNames.h"
+#include "designer/MyTreeCtrl.h"
 #include "designer/MainFrame.h"
 #include "designer/ProjectArea.h"
 #include "designer/PropertyArea.h"
+#include "designer/pages/PageList.h"
 #include "designer/pages/ResObjProperty.h"
 #include "designer/propertygrid/PropertyGrid.h"
 #include "designer/propertygrid/PropertyItem.h"
@@ -83,6 +86,17 @@ TEST_F(ProjectAreaTest, SingleClickFillsTheGridDoubleClickOpensInBold) {
     EXPECT_EQ(m_frame->View()->ScrollSize(), QSize(500, 500));
     Undo().undo();
     EXPECT_TRUE(m_tree->ItemForId(button));
+}
+
+TEST_F(ProjectAreaTest, DoubleClickOnAFixedNodeNeitherFoldsNorOpens) {
+    m_frame->show();
+    QTreeWidget* tree = m_tree->Tree();
+    QTreeWidgetItem* objects = m_tree->ObjectsNode();
+    ASSERT_TRUE(objects->isExpanded());
+    const QPoint at = tree->visualItemRect(objects).center();
+    QTest::mouseDClick(tree->viewport(), Qt::LeftButton, Qt::NoModifier, at);
+    EXPECT_TRUE(objects->isExpanded());
+    EXPECT_EQ(m_frame->View()->Page(), nullptr);
 }
 
 TEST_F(ProjectAreaTest, OwnedCaptionButtonsSitUnderTheirFrameAndGoWithIt) {
@@ -187,6 +201,20 @@ TEST_F(ProjectAreaTest, GridEditChangesRecordTreeTextAndModifiedState) {
     EXPECT_FALSE(m_frame->Session().IsModified());
 }
 
+TEST_F(ProjectAreaTest, PreviewSizeEditIsOneUndoStep) {
+    const int button = m_tree->CreateObject(2000);
+    m_tree->ShowProperties(button);
+    vd::PropertyItem* size = Grid()->findItem(QStringLiteral("PreviewSize"));
+    ASSERT_TRUE(size);
+    const int before = Undo().count();
+    const QSize original = m_frame->Pages().ByTypeBase(2000)->PreviewSize();
+    ASSERT_TRUE(Grid()->commitValue(size, QSize(120, 40)));
+    EXPECT_EQ(Undo().count(), before + 1);
+    EXPECT_EQ(m_frame->Pages().ByTypeBase(2000)->PreviewSize(), QSize(120, 40));
+    Undo().undo();
+    EXPECT_EQ(m_frame->Pages().ByTypeBase(2000)->PreviewSize(), original);
+}
+
 TEST_F(ProjectAreaTest, NamesAreCutToTheirByteLimit) {
     const int button = m_tree->CreateObject(2000);
     m_tree->ShowProperties(button);
@@ -244,6 +272,25 @@ TEST_F(ProjectAreaTest, LargeSkinIsFilledInBatchesAndSorted) {
         return QString::compare(x, y, Qt::CaseInsensitive) < 0;
     });
     EXPECT_EQ(names, sorted);
+}
+
+TEST_F(ProjectAreaTest, ObjectsOfAVanishedOwnerAreSortedIntoObjects) {
+    CSkinDocument doc;
+    for (int i = 0; i < 5; ++i) ASSERT_TRUE(doc.NewItemOfType(2000));
+    auto* orphan = dynamic_cast<SkinButtonStruct*>(doc.NewItemOfType(2000));
+    ASSERT_TRUE(orphan);
+    orphan->Caption = "AAA";
+    orphan->ownerFrameId = 3499;  // no such frame
+    SkinResStruct* frame = doc.NewItemOfType(3000);
+    auto* owned = dynamic_cast<SkinButtonStruct*>(doc.NewItemOfType(2000));
+    owned->ownerFrameId = frame->ID;
+    const QString path = m_dir.filePath(QStringLiteral("orphan.rss"));
+    ASSERT_TRUE(doc.Save(path.toStdString(), ""));
+    ASSERT_TRUE(m_frame->OpenPath(path));
+    m_tree->FinishFilling();
+    EXPECT_EQ(Children(m_tree->ObjectsNode()), (QStringList{"AAA", "SkinButton1", "SkinButton2", "SkinButton3",
+                                                            "SkinButton4", "SkinButton5", "SkinFrameWnd1"}));
+    EXPECT_EQ(m_tree->ItemForId(owned->ID)->parent(), m_tree->ItemForId(frame->ID));
 }
 
 }  // namespace

@@ -5,7 +5,12 @@
 #include <QStringList>
 
 #include <deque>
+#include <optional>
 
+#include "Resource/SkinRecords.h"
+#include <optional>
+
+#include "Resource/SkinRecords.h"
 #include "designer/DialogProvider.h"
 
 class ScriptedDialogs : public DialogProvider {
@@ -17,7 +22,11 @@ public:
     std::deque<QString> passwords;  // an empty deque: the prompt is cancelled
     QStringList log;
     QStringList urls;
+    QStringList offeredPasswords;  // what each password prompt showed when it opened
     QStringList started;
+    // Skin Image Editor answers: a reference is OK with that result, nullopt (or none left) is Cancel.
+    std::deque<std::optional<SkinImageBase>> images;
+    std::deque<std::optional<SkinTextStyle>> textStyles;  // nullopt or an empty deque: Cancel
 
     QString OpenFileName(QWidget*, const QString&, const QString&) override {
         log << QStringLiteral("open-dialog");
@@ -49,6 +58,7 @@ public:
     }
     bool AskPassword(QWidget*, QString* password) override {
         log << QStringLiteral("password-prompt");
+        offeredPasswords << *password;
         if (passwords.empty()) return false;
         *password = passwords.front();
         passwords.pop_front();
@@ -58,8 +68,28 @@ public:
         urls << url;
         return true;
     }
+    bool EditTextStyle(QWidget*, const SystemEnvironment&, SkinTextStyle* style) override {
+        log << QStringLiteral("text-style-dialog");
+        if (textStyles.empty()) return false;
+        const std::optional<SkinTextStyle> answer = textStyles.front();
+        textStyles.pop_front();
+        if (!answer) return false;
+        *style = *answer;
+        return true;
+    }
+    void ShowAbout(QWidget*) override { log << QStringLiteral("about-box"); }
     bool StartDetached(const QString& program, const QStringList& arguments) override {
         started << program + QLatin1Char(' ') + arguments.join(QLatin1Char(' '));
+        return true;
+    }
+
+    bool EditImage(QWidget*, SkinSession&, SkinImageBase* image) override {
+        log << QStringLiteral("image-editor: ") + QString::fromStdString(image->name);
+        if (images.empty()) return false;
+        const std::optional<SkinImageBase> answer = images.front();
+        images.pop_front();
+        if (!answer) return false;
+        *image = *answer;
         return true;
     }
 

@@ -9,11 +9,15 @@
 #include "Resource/ResourceBase.h"
 #include "Resource/SkinDocument.h"
 #include "Resource/TextUtil.h"
+#include "designer/DialogProvider.h"
 #include "designer/SkinSession.h"
 #include "designer/pages/ResObjProperty.h"
 #include "designer/propertygrid/PropertyBuilders.h"
 #include "designer/propertygrid/PropertyGrid.h"
+#include "designer/propertygrid/SliderItem.h"
+#include "designer/propertygrid/TextStyleItem.h"
 #include "designer/undo/EditObjectCommand.h"
+#include "designer/undo/SliderDragCommand.h"
 #include "designer/undo/UndoIds.h"
 
 template <class Coll>
@@ -114,6 +118,47 @@ protected:
                               f->intNew.Resolve(env)};
     }
 
+    // Two int fields edited as one size: one edit is one undoable step.
+    vd::Binding<QSize> SizeField(const Field* w, const Field* h, const QString& caption) {
+        const int id = m_nCurrentId;
+        const SystemEnvironment& env = m_pSession->Document().Env();
+        return vd::Binding<QSize>{[this, id, w, h]() -> QSize {
+                                      R* r = Record(id);
+                                      return r ? QSize(w->template Ref<int>(*r), h->template Ref<int>(*r)) : QSize();
+                                  },
+                                  [this, id, w, h, caption](const QSize& v) {
+                                      Change(id, caption, [w, h, v](R& r) {
+                                          w->template Ref<int>(r) = v.width();
+                                          h->template Ref<int>(r) = v.height();
+                                      });
+                                  },
+                                  QSize(w->intNew.Resolve(env), h->intNew.Resolve(env))};
+    }
+
+    // Four int fields (left, top, right, bottom) edited as one margin: one edit is one undoable step.
+    vd::Binding<QMargins> MarginField(const Field* l, const Field* t, const Field* rt, const Field* b,
+                                      const QString& caption) {
+        const int id = m_nCurrentId;
+        const SystemEnvironment& env = m_pSession->Document().Env();
+        return vd::Binding<QMargins>{
+            [this, id, l, t, rt, b]() -> QMargins {
+                R* r = Record(id);
+                return r ? QMargins(l->template Ref<int>(*r), t->template Ref<int>(*r), rt->template Ref<int>(*r),
+                                    b->template Ref<int>(*r))
+                         : QMargins();
+            },
+            [this, id, l, t, rt, b, caption](const QMargins& v) {
+                Change(id, caption, [l, t, rt, b, v](R& r) {
+                    l->template Ref<int>(r) = v.left();
+                    t->template Ref<int>(r) = v.top();
+                    rt->template Ref<int>(r) = v.right();
+                    b->template Ref<int>(r) = v.bottom();
+                });
+            },
+            QMargins(l->intNew.Resolve(env), t->intNew.Resolve(env), rt->intNew.Resolve(env),
+                     b->intNew.Resolve(env))};
+    }
+
     vd::ColorItem* AddColorField(vd::PropertyItem* parent, const QString& caption, const Field* f) {
         const int id = m_nCurrentId;
         const SystemEnvironment& env = m_pSession->Document().Env();
@@ -128,6 +173,89 @@ protected:
         return vd::addColor(parent, caption, b);
     }
 
+    // A text-style row over any style member (a state's entry of an array, say); the dialog's OK replaces
+    // the whole style in one undoable step, Cancel changes nothing.
+    vd::TextStyleItem* AddTextStyleField(vd::PropertyItem* parent, const QString& caption,
+                                         std::function<SkinTextStyle&(R&)> member,
+                                         std::optional<SkinTextStyle> def = std::nullopt) {
+        const int id = m_nCurrentId;
+        vd::Binding<SkinTextStyle> b{[this, id, member]() -> SkinTextStyle {
+                                         R* r = Record(id);
+                                         return r ? member(*r) : SkinTextStyle::Fresh(m_pSession->Document().Env());
+                                     },
+                                     [this, id, member, caption](const SkinTextStyle& v) {
+                                         Change(id, caption, [member, v](R& r) { member(r) = v; });
+                                     },
+                                     def};
+        return vd::addTextStyle(parent, caption, b, m_pSession->Document().Env(), m_pDialogs);
+    }
+
+    // The same over a style field of the kind's table, whose new-record style is the row's default.
+    vd::TextStyleItem* AddTextStyleField(vd::PropertyItem* parent, const QString& caption, const Field* f) {
+        if (!f || f->type != FieldType::TextStyle) return nullptr;
+        std::optional<SkinTextStyle> def;
+        if constexpr (std::is_default_constructible_v<R>) {
+            R fresh;
+            if (f->applyNew) f->applyNew(fresh, m_pSession->Document().Env());
+            def = f->template Ref<SkinTextStyle>(fresh);
+        }
+        return AddTextStyleField(
+            parent, caption, [f](R& r) -> SkinTextStyle& { return f->template Ref<SkinTextStyle>(r); }, def);
+    }
+
+    // A number edited with a slider (0 to 100) over an int field; one drag of the thumb is one undo step.
+    vd::SliderItem* AddSliderField(vd::PropertyItem* parent, const QString& caption, const Field* f) {
+        if (!f || f->type != FieldType::Int) return nullptr;
+        const int id = m_nCurrentId;
+        vd::SliderBinding b{[this, id, f]() -> int {
+                                R* r = Record(id);
+                                return r ? f->template Ref<int>(*r) : 0;
+                            },
+                            [this, id, f, caption](int v, int gesture) {
+                                SliderDragCommand::Push(
+                                    *m_pSession, id, QCoreApplication::translate("Page", "Change %1").arg(caption),
+                                    gesture, [f, v](SkinResStruct& s) { f->template Ref<int>(static_cast<R&>(s)) = v; });
+                            },
+                            f->intNew.Resolve(m_pSession->Document().Env())};
+        return vd::addSlider(parent, caption, b);
+    }
+
+    // A bitmap row over a SkinImageBase member; its "..." opens the Skin Image Editor. OK is one undoable
+    // step: the name (the picture resolved by it) and the thirteen numbers, and for a caption button also
+    // its preview size, which follows the chosen rectangle.
+    vd::ImageItem* AddImageField(vd::PropertyItem* parent, const QString& caption,
+                                 std::function<SkinImageBase&(R&)> member) {
+        const int id = m_nCurrentId;
+        vd::Binding<SkinImageBase> b{[this, id, member]() -> SkinImageBase {
+                                         R* r = Record(id);
+                                         return r ? member(*r) : SkinImageBase{};
+                                     },
+                                     [this, id, member, caption](const SkinImageBase& v) {
+                                         SkinImageBase chosen = v;
+                                         chosen.name = vd::CutToCapacity(chosen.name, kText260);
+                                         chosen.image = m_pSession->Document().PictureImageByName(chosen.name);
+                                         const Field* w = Coll::Table().Find("VornadeskPreviewWidth");
+                                         const Field* h = Coll::Table().Find("VornadeskPreviewHeight");
+                                         const bool captionButton = id >= 3500 && id < 4000 && w && h;
+                                         Change(id, caption, [member, chosen, captionButton, w, h](R& r) {
+                                             member(r) = chosen;
+                                             if (!captionButton) return;
+                                             w->template Ref<int>(r) = chosen.right - chosen.left;
+                                             h->template Ref<int>(r) = chosen.bottom - chosen.top;
+                                         });
+                                     }};
+        SkinSession* session = m_pSession;
+        DialogProvider* dialogs = m_pDialogs;
+        return vd::addImage(parent, caption, b, [session, dialogs](QWidget* owner, SkinImageBase* image) {
+            return session && dialogs && dialogs->EditImage(owner, *session, image);
+        });
+    }
+    vd::ImageItem* AddImageField(vd::PropertyItem* parent, const QString& caption, const char* key) {
+        const Field* f = Coll::Table().Find(key);
+        if (!f || f->type != FieldType::Image) return nullptr;
+        return AddImageField(parent, caption, [f](R& r) -> SkinImageBase& { return f->template Ref<SkinImageBase>(r); });
+    }
+
     // ResourceID, Name and, for kinds that store one, the preview size.
     vd::GroupItem* AddGeneral(vd::PropertyGrid& grid) {
         vd::GroupItem* general = grid.addCategory(QStringLiteral("General"));
@@ -136,8 +264,7 @@ protected:
         const Field* w = Coll::Table().Find("VornadeskPreviewWidth");
         const Field* h = Coll::Table().Find("VornadeskPreviewHeight");
         if (w && h && w->phase == FieldPhase::Stored)
-            vd::addSize(general, QStringLiteral("PreviewSize"), IntField(w, QStringLiteral("PreviewWidth")),
-                        IntField(h, QStringLiteral("PreviewHeight")));
+            vd::addSize(general, QStringLiteral("PreviewSize"), SizeField(w, h, QStringLiteral("PreviewSize")));
         general->setExpanded(true);
         return general;
     }

@@ -11,15 +11,7 @@
 namespace vd {
 
 FontEditor::FontEditor(QWidget* parent)
-    : PropertyEditor(parent), m_label(new QLabel(this)), m_button(makeEllipsisButton(this)) {
-    auto* layout = new QHBoxLayout(this);
-    layout->setContentsMargins(kContentInset, 0, 0, 0);
-    layout->setSpacing(0);
-    layout->addWidget(m_label, 1);
-    layout->addWidget(m_button);
-    // The button takes the focus so Tab, Enter and Escape reach the editor; Space or Enter opens the dialog.
-    m_button->setFocusPolicy(Qt::StrongFocus);
-    setFocusProxy(m_button);
+    : PropertyEditor(parent), m_label(new QLabel(this)), m_button(addDialogButton(m_label)) {
     connect(m_button, &QToolButton::clicked, this, &FontEditor::chooseFont);
 }
 

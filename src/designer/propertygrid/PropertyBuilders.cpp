@@ -72,7 +72,15 @@ SizeItem* addSize(PropertyItem* parent, const QString& caption, const IntBinding
                         }};
     if (width.defaultValue && height.defaultValue)
         size.defaultValue = QSize(*width.defaultValue, *height.defaultValue);
+    return addSize(parent, caption, size);
+}
+
+SizeItem* addSize(PropertyItem* parent, const QString& caption, const Binding<QSize>& size) {
     return bindField(parent->addChild<SizeItem>(caption), size);
+}
+
+MarginItem* addMargin(PropertyItem* parent, const QString& caption, const Binding<QMargins>& margins) {
+    return parent->addChild<MarginItem>(caption, margins);
 }
 
 MarginItem* addMargin(PropertyItem* parent, const QString& caption, const IntBinding& left, const IntBinding& top,

@@ -12,6 +12,7 @@
 #include "designer/propertygrid/EnumItem.h"
 #include "designer/propertygrid/FontItem.h"
 #include "designer/propertygrid/GroupItem.h"
+#include "designer/propertygrid/ImageBuilder.h"
 #include "designer/propertygrid/MarginItem.h"
 #include "designer/propertygrid/NumberItem.h"
 #include "designer/propertygrid/PropertyBinding.h"
@@ -31,7 +32,9 @@ BoolItem* addBool(PropertyItem* parent, const QString& caption, const IntBinding
 EnumItem* addEnum(PropertyItem* parent, const QString& caption, const QList<EnumEntry>& entries, const IntBinding& field);
 ColorItem* addColor(PropertyItem* parent, const QString& caption, const Binding<Color>& field);
 FontItem* addFont(PropertyItem* parent, const QString& caption, const Binding<LogFont>& field);
+SizeItem* addSize(PropertyItem* parent, const QString& caption, const Binding<QSize>& size);
 SizeItem* addSize(PropertyItem* parent, const QString& caption, const IntBinding& width, const IntBinding& height);
+MarginItem* addMargin(PropertyItem* parent, const QString& caption, const Binding<QMargins>& margins);
 MarginItem* addMargin(PropertyItem* parent, const QString& caption, const IntBinding& left, const IntBinding& top,
                       const IntBinding& right, const IntBinding& bottom);
 

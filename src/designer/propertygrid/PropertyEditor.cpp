@@ -1,5 +1,7 @@
 #include "designer/propertygrid/PropertyEditor.h"
 
+#include <QHBoxLayout>
+
 #include <QToolButton>
 
 namespace vd {
@@ -13,6 +15,19 @@ QToolButton* PropertyEditor::makeEllipsisButton(QWidget* parent) {
     button->setToolButtonStyle(Qt::ToolButtonTextOnly);
     button->setFixedWidth(26);
     button->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Expanding);
+    return button;
+}
+
+QToolButton* PropertyEditor::addDialogButton(QWidget* leading) {
+    QToolButton* button = makeEllipsisButton(this);
+    auto* layout = new QHBoxLayout(this);
+    layout->setContentsMargins(leading ? kContentInset : 0, 0, 0, 0);
+    layout->setSpacing(0);
+    if (leading) layout->addWidget(leading, 1);
+    else layout->addStretch(1);
+    layout->addWidget(button);
+    button->setFocusPolicy(Qt::StrongFocus);
+    setFocusProxy(button);
     return button;
 }
 

@@ -30,6 +30,11 @@ public:
     // The "..." button of editors that open a dialog.
     static QToolButton* makeEllipsisButton(QWidget* parent);
 
+protected:
+    // Lays out an editor that opens a dialog: `leading` (or empty room) and then the "..." button, which
+    // takes the focus so Tab, Enter and Escape reach the editor and Space opens the dialog.
+    QToolButton* addDialogButton(QWidget* leading = nullptr);
+
 signals:
     // The editor has a finished value (a list choice, a dialog's OK, a toggled box).
     void commitRequested();

@@ -19,6 +19,10 @@ public:
     template <class Edit>
     static bool Push(SkinSession& session, int id, const QString& text, Edit edit, int mergeId = -1);
 
+    // The object's record after `edit`, as a copy; null when there is no such object or nothing changed.
+    template <class Edit>
+    static std::unique_ptr<SkinResStruct> EditedCopy(SkinSession& session, int id, Edit edit);
+
     void undo() override;
     void redo() override;
     int id() const override { return m_mergeId; }
@@ -39,13 +43,20 @@ private:
 #include "Resource/ResourceBase.h"
 
 template <class Edit>
-bool EditObjectCommand::Push(SkinSession& session, int id, const QString& text, Edit edit, int mergeId) {
+std::unique_ptr<SkinResStruct> EditObjectCommand::EditedCopy(SkinSession& session, int id, Edit edit) {
     CResourceBase* collection = session.Document().FindCollection(id);
     const SkinResStruct* current = collection ? collection->Find(id) : nullptr;
-    if (!current) return false;
+    if (!current) return nullptr;
     std::unique_ptr<SkinResStruct> after = collection->CloneItem(*current);
     edit(*after);
-    if (collection->SameItem(*after, *current)) return false;
+    if (collection->SameItem(*after, *current)) return nullptr;
+    return after;
+}
+
+template <class Edit>
+bool EditObjectCommand::Push(SkinSession& session, int id, const QString& text, Edit edit, int mergeId) {
+    std::unique_ptr<SkinResStruct> after = EditedCopy(session, id, std::move(edit));
+    if (!after) return false;
     session.UndoStack().push(new EditObjectCommand(session, id, std::move(after), text, mergeId));
     return true;
 }

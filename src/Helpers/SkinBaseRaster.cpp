@@ -176,8 +176,10 @@ std::optional<DirectTarget> Direct(QPainter& painter) {
 QRect VisiblePart(QPainter& painter, const QRect& dst) {
     QRect area = dst;
     if (const QPaintDevice* device = painter.device()) {
+        // The combined transform, not the device transform: a widget painted through another widget's
+        // grab is redirected, and the redirection offset must not move the device's bounds.
         bool invertible = false;
-        const QTransform toLogical = painter.deviceTransform().inverted(&invertible);
+        const QTransform toLogical = painter.combinedTransform().inverted(&invertible);
         const qreal ratio = std::max<qreal>(1.0, device->devicePixelRatio());
         if (invertible) {
             const QRectF pixels(0, 0, device->width() * ratio, device->height() * ratio);

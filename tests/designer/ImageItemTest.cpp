@@ -8,7 +8,9 @@
 #include <QPainter>
 #include <QStyleOptionViewItem>
 #include <QToolButton>
+#include <QWidget>
 
+#include "Helpers/SkinBaseImage.h"
 #include "ImageTestSupport.h"
 #include "Resource/ResObjects/ResButton.h"
 #include "Resource/ResObjects/ResSysButton.h"
@@ -86,6 +88,32 @@ TEST(ImageItemRow, SwatchDrawsTheReferencedPartWithMagentaLeftOut) {
 
     bound.record.image = imagetest::MakePicture(20, 20, QColor(255, 0, 255), QColor(255, 0, 255));
     EXPECT_EQ(CountColour(PaintRow(bound.item), inner, qRgb(255, 0, 255)), 0) << "the key colour is transparent";
+}
+
+// A widget that fills itself with a sliced picture while it paints, as a row or preview does.
+class SlicedWidget : public QWidget {
+public:
+    SlicedWidget(QWidget* parent, SkinImageBase image) : QWidget(parent), m_image(std::move(image)) {}
+    void paintEvent(QPaintEvent*) override {
+        QPainter p(this);
+        vd::DrawSkinImage(p, rect(), m_image);
+    }
+
+private:
+    SkinImageBase m_image;
+};
+
+TEST(ImageItemRow, SlicedDrawingReachesAWidgetAwayFromItsParentsOrigin) {
+    SkinImageBase image;
+    image.name = "green.png";
+    image.image = imagetest::MakePicture(20, 20, QColor(0, 200, 0));
+    QWidget parent;
+    parent.resize(200, 150);
+    auto* child = new SlicedWidget(&parent, image);
+    child->setGeometry(120, 90, 40, 30);  // drawn through the parent's grab, far from the origin
+    const QImage shot = parent.grab().toImage();
+    EXPECT_EQ(shot.pixelColor(125, 95), QColor(0, 200, 0));
+    EXPECT_EQ(shot.pixelColor(120, 90), QColor(0, 0, 0));  // the picture's frame pixel
 }
 
 TEST(ImageItemRow, WithoutARecordTheValueAreaStaysEmpty) {

@@ -1,7 +1,6 @@
 #include "designer/propertygrid/ImageItem.h"
 
 #include <QFontMetrics>
-#include <QImage>
 #include <QPainter>
 #include <QStyleOptionViewItem>
 
@@ -35,15 +34,8 @@ void ImageItem::paintImage(QPainter& painter, const QRect& rect, const SkinImage
     const QRect swatch = swatchRect(rect);
     painter.save();
     if (image.image && !image.name.empty() && !swatch.isEmpty()) {
-        // Composed on an image of its own (the sliced drawing works on image pixels), then laid over the row.
-        QImage thumb(swatch.size(), QImage::Format_ARGB32_Premultiplied);
-        thumb.fill(Qt::transparent);
-        {
-            QPainter p(&thumb);
-            // Magenta is the skin's transparent colour: what the engine cuts out, the swatch leaves out too.
-            DrawSkinImage(p, thumb.rect(), image, Color(255, 0, 255), true);
-        }
-        painter.drawImage(swatch.topLeft(), thumb);
+        // Magenta is the skin's transparent colour: what the engine cuts out, the swatch leaves out too.
+        DrawSkinImage(painter, swatch, image, Color(255, 0, 255), true);
     }
     painter.setPen(text);
     painter.setBrush(Qt::NoBrush);

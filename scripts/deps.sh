@@ -3,8 +3,10 @@
 # Usage: scripts/deps.sh [extra-package...]
 set -euo pipefail
 
+# fonts-liberation2 stands in for Arial and friends; fonts-wqy-microhei carries the CJK glyphs of texts
+# the skin format fixes, such as the empty picture name "(无)".
 packages=(cmake ninja-build g++ pkg-config zlib1g-dev libminizip-dev libpng-dev libgtest-dev
-          libbenchmark-dev qt6-base-dev fonts-liberation2 "$@")
+          libbenchmark-dev qt6-base-dev fonts-liberation2 fonts-wqy-microhei "$@")
 
 missing=()
 for p in "${packages[@]}"; do

@@ -112,42 +112,61 @@ void CProjectArea::Rebuild() {
     // Owners first, so that owned objects find their owner's item; each group in name order, so every
     // parent receives its children already sorted and a batch goes in with one insertion per parent.
     const CSkinDocument& doc = m_session.Document();
-    std::vector<std::pair<QString, int>> owners, owned;
-    doc.ForEachItem([&](CResourceBase&, SkinResStruct& item) {
-        (OwnerOf(doc, item.ID) ? owned : owners).emplace_back(NameOf(item), item.ID);
+    std::vector<std::pair<QString, PendingItem>> owners, owned;  // (sort key, item)
+    doc.ForEachItem([&](CResourceBase&, SkinResStruct& record) {
+        PendingItem item{record.ID, FindPageForId(m_pages, record.ID), 0, NameOf(record)};
+        // An object no page owns is passed over; the others still go in.
+        if (!item.page) return;
+        const int owner = item.page->OwnerId(record);
+        // An owner that is missing (or shown by no page) leaves its objects under "Objects".
+        if (owner > 0 && doc.FindItem(owner) && FindPageForId(m_pages, owner)) item.owner = owner;
+        QString key = item.name.toCaseFolded();
+        (item.owner ? owned : owners).emplace_back(std::move(key), std::move(item));
     });
-    const auto byName = [](const std::pair<QString, int>& a, const std::pair<QString, int>& b) {
-        return QString::compare(a.first, b.first, Qt::CaseInsensitive) < 0;
-    };
-    std::stable_sort(owners.begin(), owners.end(), byName);
-    std::stable_sort(owned.begin(), owned.end(), byName);
+    const auto byKey = [](const auto& a, const auto& b) { return a.first < b.first; };
+    std::stable_sort(owners.begin(), owners.end(), byKey);
+    std::stable_sort(owned.begin(), owned.end(), byKey);
     m_pending.reserve(owners.size() + owned.size());
     // Taken from the back: the last to insert goes first.
-    for (auto it = owned.rbegin(); it != owned.rend(); ++it) m_pending.push_back(it->second);
-    for (auto it = owners.rbegin(); it != owners.rend(); ++it) m_pending.push_back(it->second);
+    for (auto it = owned.rbegin(); it != owned.rend(); ++it) m_pending.push_back(std::move(it->second));
+    for (auto it = owners.rbegin(); it != owners.rend(); ++it) m_pending.push_back(std::move(it->second));
     if (!m_pending.empty()) FillBatch();
 }
 
 void CProjectArea::FillBatch() {
     m_tree->setUpdatesEnabled(false);
-    std::vector<std::pair<QTreeWidgetItem*, QList<QTreeWidgetItem*>>> byParent;
+    struct Group {
+        QTreeWidgetItem* parent;
+        QList<QTreeWidgetItem*> items;
+        bool inOrder;
+    };
+    std::vector<Group> groups;
     for (size_t n = 0; n < kFillBatch && !m_pending.empty(); ++n) {
-        const int id = m_pending.back();
+        const PendingItem pending = std::move(m_pending.back());
         m_pending.pop_back();
-        QTreeWidgetItem* parent = nullptr;
-        QTreeWidgetItem* item = MakeItem(id, &parent);
-        if (!item) continue;
-        auto group = std::find_if(byParent.begin(), byParent.end(), [parent](const auto& g) { return g.first == parent; });
-        if (group == byParent.end()) group = byParent.insert(byParent.end(), {parent, {}});
-        group->second << item;
+        if (m_items.contains(pending.id)) continue;
+        QTreeWidgetItem* parent = m_objectsNode;
+        // An owner's item normally exists by now; when an owner is itself owned it may not, and the
+        // object then goes under "Objects" out of its turn.
+        bool inTurn = true;
+        if (pending.page->TypeBase() == 1000) parent = m_imageNode;
+        else if (pending.owner) {
+            parent = m_items.value(pending.owner, nullptr);
+            inTurn = parent != nullptr;
+            if (!parent) parent = m_objectsNode;
+        }
+        QTreeWidgetItem* item = NewItem(pending.id, pending.name, pending.page);
+        auto group = std::find_if(groups.begin(), groups.end(), [parent](const Group& g) { return g.parent == parent; });
+        if (group == groups.end()) {
+            const int count = parent->childCount();
+            group = groups.insert(groups.end(), {parent, {}, count == 0 || !LessByText(item, parent->child(count - 1))});
+        }
+        group->items << item;
+        group->inOrder = group->inOrder && inTurn;
     }
-    for (auto& [parent, items] : byParent) {
-        // Appending keeps the order unless an owner had vanished and its objects fell back to "Objects".
-        const int count = parent->childCount();
-        const bool inOrder = (count == 0 || !LessByText(items.first(), parent->child(count - 1))) &&
-                             std::is_sorted(items.begin(), items.end(), LessByText);
-        parent->addChildren(items);
-        if (!inOrder) SortChildren(parent);
+    for (Group& g : groups) {
+        g.parent->addChildren(g.items);
+        if (!g.inOrder) SortChildren(g.parent);
     }
     m_tree->setUpdatesEnabled(true);
     if (!m_pending.empty()) m_fillTimer.start();
@@ -166,14 +185,8 @@ QTreeWidgetItem* CProjectArea::ParentFor(const SkinResStruct& record, CResObjPro
     return m_objectsNode;
 }
 
-QTreeWidgetItem* CProjectArea::MakeItem(int id, QTreeWidgetItem** parent) {
-    if (m_items.contains(id)) return nullptr;
-    const SkinResStruct* record = m_session.Document().FindItem(id);
-    CResObjProperty* page = FindPageForId(m_pages, id);
-    // An object no page owns is passed over; the others still go in.
-    if (!record || !page) return nullptr;
-    *parent = ParentFor(*record, page);
-    auto* item = new QTreeWidgetItem({NameOf(*record)});
+QTreeWidgetItem* CProjectArea::NewItem(int id, const QString& name, const CResObjProperty* page) {
+    auto* item = new QTreeWidgetItem({name});
     item->setData(0, kIdRole, id);
     item->setIcon(0, IconForType(page->TypeBase()));
     m_items.insert(id, item);
@@ -182,9 +195,12 @@ QTreeWidgetItem* CProjectArea::MakeItem(int id, QTreeWidgetItem** parent) {
 
 QTreeWidgetItem* CProjectArea::Insert(int id) {
     if (m_items.contains(id)) return m_items.value(id);
-    QTreeWidgetItem* parent = nullptr;
-    QTreeWidgetItem* item = MakeItem(id, &parent);
-    if (!item) return nullptr;
+    const SkinResStruct* record = m_session.Document().FindItem(id);
+    CResObjProperty* page = FindPageForId(m_pages, id);
+    // An object no page owns is passed over; the others still go in.
+    if (!record || !page) return nullptr;
+    QTreeWidgetItem* parent = ParentFor(*record, page);
+    QTreeWidgetItem* item = NewItem(id, NameOf(*record), page);
     PlaceSorted(parent, item);
     // An owner's children stay folded unless the owner is the selected item.
     if (parent == m_objectsNode || parent == m_imageNode) parent->setExpanded(true);

@@ -68,9 +68,8 @@ private:
     void OnDocumentChanged(const DocumentChange& change);
     void Rebuild();
     void FillBatch();
-    // A new item for object id and the parent it belongs under, not yet in the tree; null when the object
-    // has an item already or no page shows it.
-    QTreeWidgetItem* MakeItem(int id, QTreeWidgetItem** parent);
+    // A new item for object id, known to the tree but not yet in it.
+    QTreeWidgetItem* NewItem(int id, const QString& name, const CResObjProperty* page);
     // Puts object id into the tree at its sorted place.
     QTreeWidgetItem* Insert(int id);
     void Remove(int id);
@@ -91,7 +90,14 @@ private:
     QTreeWidgetItem* m_objectsNode = nullptr;
     QTreeWidgetItem* m_imageNode = nullptr;
     QHash<int, QTreeWidgetItem*> m_items;
-    std::vector<int> m_pending;
+    // An object waiting to be filled in, with what the fill needs of it worked out once.
+    struct PendingItem {
+        int id;
+        CResObjProperty* page;
+        int owner;  // the owner whose item it goes under; 0 for "Objects" or "Image"
+        QString name;
+    };
+    std::vector<PendingItem> m_pending;
     QTimer m_fillTimer;
     int m_copyId = -1;
     int m_openId = 0;

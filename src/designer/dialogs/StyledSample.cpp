@@ -76,23 +76,12 @@ void CMyStatic::Changed(const vd::StyledSampleLook& look) {
 
 void CMyStatic::SetLook(const vd::StyledSampleLook& look) { Changed(look); }
 
-void CMyStatic::SetBackgroundColor(const QColor& color) {
-    vd::StyledSampleLook l = m_look;
-    l.background = color;
-    Changed(l);
-}
-
-void CMyStatic::SetTextColor(const QColor& color) {
-    vd::StyledSampleLook l = m_look;
-    l.text = color;
-    Changed(l);
-}
-
-void CMyStatic::SetShadowColor(const QColor& color) {
-    vd::StyledSampleLook l = m_look;
-    l.shadow = color;
-    Changed(l);
-}
+void CMyStatic::SetBackgroundColor(const QColor& color) { Set(&vd::StyledSampleLook::background, color); }
+void CMyStatic::SetTextColor(const QColor& color) { Set(&vd::StyledSampleLook::text, color); }
+void CMyStatic::SetShadowColor(const QColor& color) { Set(&vd::StyledSampleLook::shadow, color); }
+void CMyStatic::SetEffect(int effect) { Set(&vd::StyledSampleLook::effect, effect); }
+void CMyStatic::SetInsets(const QMargins& insets) { Set(&vd::StyledSampleLook::insets, insets); }
+void CMyStatic::SetCaption(const QString& caption) { Set(&vd::StyledSampleLook::caption, caption); }
 
 void CMyStatic::SetShadowOffset(int x, int y) {
     vd::StyledSampleLook l = m_look;
@@ -105,24 +94,6 @@ void CMyStatic::SetAlignment(int horizontal, int vertical) {
     vd::StyledSampleLook l = m_look;
     l.horzAlign = horizontal;
     l.vertAlign = vertical;
-    Changed(l);
-}
-
-void CMyStatic::SetEffect(int effect) {
-    vd::StyledSampleLook l = m_look;
-    l.effect = effect;
-    Changed(l);
-}
-
-void CMyStatic::SetInsets(const QMargins& insets) {
-    vd::StyledSampleLook l = m_look;
-    l.insets = insets;
-    Changed(l);
-}
-
-void CMyStatic::SetCaption(const QString& caption) {
-    vd::StyledSampleLook l = m_look;
-    l.caption = caption;
     Changed(l);
 }
 

@@ -68,6 +68,13 @@ protected:
 
 private:
     void Changed(const vd::StyledSampleLook& look);
+    // Changes one member of the look.
+    template <class T>
+    void Set(T vd::StyledSampleLook::*member, const T& value) {
+        vd::StyledSampleLook l = m_look;
+        l.*member = value;
+        Changed(l);
+    }
 
     vd::StyledSampleLook m_look;
 };

@@ -15,6 +15,8 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include <string>
+
 #include "designer/dialogs/StyledSample.h"
 #include "platform/QtConvert.h"
 
@@ -64,6 +66,20 @@ CMyStatic* Swatch(QWidget* parent, const char* name, const QColor& color) {
     s->SetBackgroundColor(color);
     s->setFixedSize(44, 20);
     return s;
+}
+
+// A "label: [swatch] ..." row at `row` of `grid`; the swatch goes to *swatch, the button is returned.
+QToolButton* AddColorRow(QWidget* box, QGridLayout* grid, int row, const QString& label, const char* name,
+                         const QColor& color, CMyStatic** swatch) {
+    auto* colorRow = new QHBoxLayout;
+    *swatch = Swatch(box, (std::string(name) + "Swatch").c_str(), color);
+    QToolButton* button = EllipsisButton(box, (std::string(name) + "Button").c_str());
+    colorRow->addWidget(Framed(box, *swatch, QFrame::Box, QFrame::Plain));
+    colorRow->addWidget(button);
+    colorRow->addStretch(1);
+    grid->addWidget(new QLabel(label, box), row, 0);
+    grid->addLayout(colorRow, row, 1);
+    return button;
 }
 
 }  // namespace
@@ -123,14 +139,8 @@ QWidget* CTextStyle::BuildAlignment() {
     grid->addWidget(new QLabel(QStringLiteral("Vertical:"), box), 1, 0);
     grid->addLayout(vertRow, 1, 1);
 
-    auto* colorRow = new QHBoxLayout;
-    m_textSwatch = Swatch(box, "textColorSwatch", vd::ToQColor(m_style.textColor));
-    QToolButton* textButton = EllipsisButton(box, "textColorButton");
-    colorRow->addWidget(Framed(box, m_textSwatch, QFrame::Box, QFrame::Plain));
-    colorRow->addWidget(textButton);
-    colorRow->addStretch(1);
-    grid->addWidget(new QLabel(QStringLiteral("Text color:"), box), 2, 0);
-    grid->addLayout(colorRow, 2, 1);
+    QToolButton* textButton = AddColorRow(box, grid, 2, QStringLiteral("Text color:"), "textColor",
+                                          vd::ToQColor(m_style.textColor), &m_textSwatch);
     grid->setRowStretch(3, 1);
     connect(textButton, &QToolButton::clicked, this, &CTextStyle::ChooseTextColor);
     return box;
@@ -155,14 +165,8 @@ QWidget* CTextStyle::BuildEffect() {
     grid->addWidget(new QLabel(QStringLiteral("Shadow offset:"), box), 1, 0);
     grid->addLayout(offsetRow, 1, 1);
 
-    auto* colorRow = new QHBoxLayout;
-    m_shadowSwatch = Swatch(box, "shadowColorSwatch", vd::ToQColor(m_style.shadowColor));
-    QToolButton* shadowButton = EllipsisButton(box, "shadowColorButton");
-    colorRow->addWidget(Framed(box, m_shadowSwatch, QFrame::Box, QFrame::Plain));
-    colorRow->addWidget(shadowButton);
-    colorRow->addStretch(1);
-    grid->addWidget(new QLabel(QStringLiteral("Shadow color:"), box), 2, 0);
-    grid->addLayout(colorRow, 2, 1);
+    QToolButton* shadowButton = AddColorRow(box, grid, 2, QStringLiteral("Shadow color:"), "shadowColor",
+                                            vd::ToQColor(m_style.shadowColor), &m_shadowSwatch);
     grid->setRowStretch(3, 1);
     connect(shadowButton, &QToolButton::clicked, this, &CTextStyle::ChooseShadowColor);
     return box;

@@ -41,8 +41,9 @@ TEST(TextStyleScreenshot, ShadowedStyle) {
     EXPECT_TRUE(shadow);
 
     const QByteArray path = qgetenv("VORNADESK_SCREENSHOT");
-    if (!path.isEmpty())
+    if (!path.isEmpty()) {
         EXPECT_TRUE(shot.save(QString::fromLocal8Bit(path)));
+    }
 }
 
 }  // namespace

@@ -139,7 +139,9 @@ TEST_F(ChildViewTest, MainWindowRendersOffscreen) {
     ASSERT_FALSE(shot.isNull());
     EXPECT_EQ(shot.size(), m_frame->size() * m_frame->devicePixelRatio());
     const QString out = qEnvironmentVariable("VORNADESK_SCREENSHOT");
-    if (!out.isEmpty()) EXPECT_TRUE(shot.save(out));
+    if (!out.isEmpty()) {
+        EXPECT_TRUE(shot.save(out));
+    }
 }
 
 }  // namespace

@@ -9,7 +9,8 @@ int main(int argc, char* argv[]) {
     QApplication::setOrganizationName(QStringLiteral("Quarnelbrix"));
     QApplication::setApplicationName(QStringLiteral("Tessmark"));
     CMainFrame frame;
-    frame.OpenFromArguments(QApplication::arguments());
     frame.showMaximized();
+    // After showing, so that a message about the file has its window behind it.
+    frame.OpenFromArguments(QApplication::arguments());
     return app.exec();
 }

@@ -51,9 +51,8 @@ QImage CSlicePreview::Render() const {
 }
 
 void CSlicePreview::paintEvent(QPaintEvent*) {
-    // Composed off-screen: the sliced drawing works on image pixels, and the widget repaints in one go.
     QPainter painter(this);
-    painter.drawImage(0, 0, Render());
+    Draw(painter);
 }
 
 void CSlicePreview::Draw(QPainter& painter) const {

@@ -92,6 +92,12 @@ TEST_F(ChildViewTest, ClosingGivesAnEmptyFiveHundredSquareAndGripsToggle) {
     CChildView* view = m_frame->View();
     view->SetPage(nullptr);
     EXPECT_EQ(view->ScrollSize(), QSize(500, 500));
+    // With nothing open, a resize leaves a 100 x 100 range and the view shows only the button face.
+    view->resize(view->width() - 10, view->height() - 10);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(view->ScrollSize(), QSize(100, 100));
+    const QImage empty = view->Render();
+    EXPECT_EQ(empty.pixelColor(empty.width() / 2, empty.height() / 2), QColor(240, 240, 240));
     const int frame = m_frame->ProjectArea()->CreateObject(3000);
     m_frame->ProjectArea()->OpenObject(frame);
     const Rect rc = view->Page()->PreviewRect();

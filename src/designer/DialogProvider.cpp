@@ -9,8 +9,8 @@
 #include <QUrl>
 
 #include "designer/SkinPassWordDlg.h"
-#include "designer/dialogs/ImageBrowser.h"
 #include "designer/dialogs/AboutDlg.h"
+#include "designer/dialogs/ImageBrowser.h"
 #include "designer/dialogs/TextStyleDlg.h"
 
 QString QtDialogProvider::OpenFileName(QWidget* parent, const QString& caption, const QString& filter) {

@@ -60,16 +60,26 @@ bool QtDialogProvider::StartDetached(const QString& program, const QStringList& 
     return QProcess::startDetached(program, arguments);
 }
 
-bool QtDialogProvider::EditTextStyle(QWidget* parent, const SystemEnvironment& env, SkinTextStyle* style) {
-    // On the heap and watched: a parent destroyed while the dialog runs takes the dialog with it.
-    QPointer<CTextStyle> dialog = new CTextStyle(*style, env, parent);
+namespace {
+
+// Runs a dialog that edits a copy of *value: on the heap and watched, so a parent destroyed while it runs
+// takes the dialog along; *value changes only on OK.
+template <class Dialog, class Value, class Read>
+bool RunEditor(Dialog* created, Value* value, Read read) {
+    QPointer<Dialog> dialog = created;
     const int result = dialog->exec();
     if (!dialog) return false;
-    const SkinTextStyle chosen = dialog->Style();
+    const Value chosen = read(*dialog);
     delete dialog;
     if (result != QDialog::Accepted) return false;
-    *style = chosen;
+    *value = chosen;
     return true;
+}
+
+}  // namespace
+
+bool QtDialogProvider::EditTextStyle(QWidget* parent, const SystemEnvironment& env, SkinTextStyle* style) {
+    return RunEditor(new CTextStyle(*style, env, parent), style, [](CTextStyle& d) { return d.Style(); });
 }
 
 void QtDialogProvider::ShowAbout(QWidget* parent) {
@@ -79,14 +89,7 @@ void QtDialogProvider::ShowAbout(QWidget* parent) {
 }
 
 bool QtDialogProvider::EditImage(QWidget* parent, SkinSession& session, SkinImageBase* image) {
-    // On the heap and watched: if the parent goes away while the editor runs, the editor goes with it.
-    QPointer<CImageBrowser> dialog = new CImageBrowser(session, *this, m_imageClipboard, parent);
+    auto* dialog = new CImageBrowser(session, *this, m_imageClipboard, parent);
     dialog->SetImage(*image);
-    const int result = dialog->exec();
-    if (!dialog) return false;
-    const SkinImageBase chosen = dialog->Image();
-    delete dialog;
-    if (result != QDialog::Accepted) return false;
-    *image = chosen;
-    return true;
+    return RunEditor(dialog, image, [](CImageBrowser& d) { return d.Image(); });
 }

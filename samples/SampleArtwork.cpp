@@ -191,13 +191,29 @@ void MdiGlyphPixels(QImage& image, int x, int y, MdiGlyph glyph, const QColor& c
 }
 
 void CaptionGlyphPixels(QImage& image, int x, int y, CaptionButtonKind kind, const QColor& c) {
-    if (kind == kCaptionMinimize) {
+    switch (kind) {
+    case kCaptionMinimize:
         Glyph(image, x, y, {"", "", "", "", "", "", "", " #########", " #########"}, c);
-    } else {
+        break;
+    case kCaptionMaximize:
+        Glyph(image, x, y,
+              {"", " #########", " #########", " #       #", " #       #", " #       #", " #       #", " #       #",
+               " #       #", " #########"},
+              c);
+        break;
+    case kCaptionRestore:
+        // A window in front of another; the front one has the thick title edge of the maximise glyph.
+        Glyph(image, x, y,
+              {"", "   #######", "   #     #", " ####### #", " ####### #", " #     # #", " #     ###", " #     #",
+               " #     #", " #######"},
+              c);
+        break;
+    case kCaptionClose:
         Glyph(image, x, y,
               {"", " ##     ##", " ###   ###", "  ### ###", "   #####", "    ###", "   #####", "  ### ###",
                " ###   ###", " ##     ##"},
               c);
+        break;
     }
 }
 
@@ -282,7 +298,8 @@ QRect MenuBackground() { return QRect(0, 0, 40, 40); }
 QRect MenuVBar() { return QRect(40, 0, 24, 40); }
 QRect MenuItemHot() { return QRect(0, 40, 40, kMenuItemHeight); }
 QRect MenuSeparator() { return QRect(40, 40, 24, 3); }
-QRect MenuArrow(bool highlighted) { return QRect(highlighted ? 72 : 64, 0, 8, 9); }
+// The arrows carry clear pixels on their right, which keep them off the menu's edge when right-aligned.
+QRect MenuArrow(bool highlighted) { return QRect(highlighted ? 80 : 64, 0, 12, 9); }
 QRect MenuCheck() { return QRect(64, 16, 16, 16); }
 QRect MenuRadio() { return QRect(80, 16, 16, 16); }
 QRect MenuCheckBk() { return QRect(64, 40, 16, 16); }
@@ -324,7 +341,8 @@ QImage MenuPicture() {
 // ---------------------------------------------------------------------------------------------------------
 
 QRect CaptionButtonFace(CaptionButtonKind kind, int state) {
-    return QRect(int(kind) * kCaptionButtonSize, state * kCaptionButtonSize, kCaptionButtonSize, kCaptionButtonSize);
+    const int column = kind == kCaptionClose ? 0 : 1;
+    return QRect(column * kCaptionButtonSize, state * kCaptionButtonSize, kCaptionButtonSize, kCaptionButtonSize);
 }
 QRect CaptionGlyph(CaptionButtonKind kind, int state) {
     return QRect(int(kind) * kGlyphSize, state * kGlyphSize, kGlyphSize, kGlyphSize);
@@ -333,8 +351,7 @@ QRect CaptionGlyph(CaptionButtonKind kind, int state) {
 QImage CaptionButtonsPicture() {
     QImage image = KeyedImage(2 * kCaptionButtonSize, 7 * kCaptionButtonSize);
     const QColor white(255, 255, 255);
-    for (int k = 0; k < 2; ++k) {
-        const auto kind = CaptionButtonKind(k);
+    for (const CaptionButtonKind kind : {kCaptionClose, kCaptionMinimize}) {  // the two faces
         const bool close = kind == kCaptionClose;
         const PanelStyle states[7] = {
             {{176, 96, 20}, {255, 226, 164}, {246, 188, 98}, {255, 246, 220}, 4},  // active normal
@@ -353,9 +370,8 @@ QImage CaptionButtonsPicture() {
 }
 
 QImage CaptionGlyphsPicture() {
-    QImage image = KeyedImage(2 * kGlyphSize, 7 * kGlyphSize);
-    for (int k = 0; k < 2; ++k) {
-        const auto kind = CaptionButtonKind(k);
+    QImage image = KeyedImage(4 * kGlyphSize, 7 * kGlyphSize);
+    for (const CaptionButtonKind kind : {kCaptionClose, kCaptionMinimize, kCaptionMaximize, kCaptionRestore}) {
         const bool close = kind == kCaptionClose;
         const QColor inks[7] = {QColor(96, 48, 6),
                                 QColor(255, 255, 255),

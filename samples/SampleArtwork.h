@@ -54,12 +54,14 @@ QRect MenuCheckBk();
 QRect MenuRadioBk();
 QImage MenuPicture();
 
-// --- Amber_CaptionButtons.png (21 x 21 faces) and Amber_CaptionGlyphs.png (11 x 11 glyphs); columns
-//     close, minimise; rows in the caption-button state order ActiveNormal, ActivePress, ActiveDisabled,
-//     ActiveHighlighted, InactiveNormal, InactiveDisabled, InactiveHighlighted ---
+// --- Amber_CaptionButtons.png (21 x 21 faces; column 0 the close button's face, which warms to red when
+//     pressed or hot, column 1 the face the other buttons share) and Amber_CaptionGlyphs.png (11 x 11
+//     glyphs; columns close, minimise, maximise, restore); rows in the caption-button state order
+//     ActiveNormal, ActivePress, ActiveDisabled, ActiveHighlighted, InactiveNormal, InactiveDisabled,
+//     InactiveHighlighted ---
 inline constexpr int kCaptionButtonSize = 21;
 inline constexpr int kGlyphSize = 11;
-enum CaptionButtonKind { kCaptionClose, kCaptionMinimize };
+enum CaptionButtonKind { kCaptionClose, kCaptionMinimize, kCaptionMaximize, kCaptionRestore };
 QRect CaptionButtonFace(CaptionButtonKind kind, int state);
 QRect CaptionGlyph(CaptionButtonKind kind, int state);
 QImage CaptionButtonsPicture();

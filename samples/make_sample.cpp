@@ -1,7 +1,8 @@
 // Builds the "Amberline" sample skin that the designer's Load Sample command opens: draws its pictures,
-// describes the application, one frame with its menus, two caption buttons and two push buttons through
+// describes the application, one frame with its menus, five caption buttons and two push buttons through
 // the skin document, and writes the package. Usage: make_sample OUT.rss
 #include <cstdio>
+#include <iterator>
 #include <memory>
 #include <string>
 #include <vector>
@@ -13,6 +14,7 @@
 #include "Resource/ResObjects/ResFrame.h"
 #include "Resource/ResObjects/ResPicture.h"
 #include "Resource/ResObjects/ResSysButton.h"
+#include "Resource/ResObjects/ResToolWindow.h"
 #include "Resource/SkinDocument.h"
 #include "SampleArtwork.h"
 
@@ -93,7 +95,7 @@ void DescribeApplication(SkinApp& app) {
     app.author = "The Vornadesk authors";
     app.description =
         "A warm amber sample skin: a rounded, glossy caption with crisp one-pixel borders, a cream menu bar "
-        "and popup menus, close and minimise caption buttons and two push-button styles.";
+        "and popup menus, caption buttons for the window and its minimised form and two push-button styles.";
     const struct {
         const char* key;
         Color colour;
@@ -171,36 +173,64 @@ void DescribeFrame(SkinFrame& f) {
     m.text[1] = Shadowed(Text({255, 255, 255}, 0, 32));
     m.text[2] = Text({184, 158, 120}, 0, 32);
     m.text[3] = Text({150, 74, 4}, 0, 32);
+    // Shortcuts are right-aligned in the item: keep them clear of the menu's edge.
+    for (SkinTextStyle& style : m.text) style.rightOffset = 10;
     m.font = Font(-12);
     m.itemHeight = kMenuItemHeight;
     m.itemLeftWidth = m.itemRightWidth = 2;
     m.itemTopHeight = m.itemBottomHeight = 2;
 }
 
-void DescribeCaptionButton(SkinSysButton& b, int frameId, amber::CaptionButtonKind kind) {
+constexpr int kMinCaptionButtonSize = 19;
+
+// The caption buttons the frame owns, right to left on their caption: `slot` 0 is the rightmost.
+struct CaptionButtonSpec {
+    const char* name;
+    const char* tooltip;
+    int type;  // Close 0, Maximize 1, Minimize 3, Min-Close 6, Min-Restore 8
+    amber::CaptionButtonKind kind;
+    bool onMinimisedCaption;
+    int slot;
+};
+
+// Close and Minimize come first: they were the sample's only caption buttons once, and keep their IDs.
+constexpr CaptionButtonSpec kCaptionButtons[] = {
+    {"AmberClose", "Close", 0, amber::kCaptionClose, false, 0},
+    {"AmberMinimize", "Minimize", 3, amber::kCaptionMinimize, false, 2},
+    {"AmberMaximize", "Maximize", 1, amber::kCaptionMaximize, false, 1},
+    {"AmberMinClose", "Close", 6, amber::kCaptionClose, true, 0},
+    {"AmberMinRestore", "Restore", 8, amber::kCaptionRestore, true, 1},
+};
+
+void DescribeCaptionButton(SkinSysButton& b, int frameId, const CaptionButtonSpec& spec) {
     using namespace amber;
-    const bool close = kind == kCaptionClose;
-    b.Caption = close ? "AmberClose" : "AmberMinimize";
-    b.tooltip = close ? "Close" : "Minimize";
-    b.type = close ? 0 : 3;
+    b.Caption = spec.name;
+    b.tooltip = spec.tooltip;
+    b.type = spec.type;
     b.drawText = 0;
     for (int state = 0; state < 7; ++state) {
-        b.images[state] = Slice(kCaptionButtonPicture, CaptionButtonFace(kind, state), 5, 5, 5, 5);
-        b.glyphs[state] = Slice(kCaptionGlyphPicture, CaptionGlyph(kind, state));
+        b.images[state] = Slice(kCaptionButtonPicture, CaptionButtonFace(spec.kind, state), 5, 5, 5, 5);
+        b.glyphs[state] = Slice(kCaptionGlyphPicture, CaptionGlyph(spec.kind, state));
     }
-    // Owned caption buttons sit at the caption's right end: fixed size, a far offset from the right edge.
+    // Owned caption buttons sit at their caption's right end: fixed size, a far offset from the right edge,
+    // 3 pixels apart. The full caption's last row is its separator line, so its buttons centre on the rows
+    // above it. The minimised caption is rounded all round, so its buttons keep clear of the corner, and
+    // they are a little smaller there (the faces are sliced, so they keep their corners).
+    const int edge = spec.onMinimisedCaption ? 6 : 8;
+    const int rows = spec.onMinimisedCaption ? kCaptionHeight : kCaptionHeight - 1;
+    const int size = spec.onMinimisedCaption ? kMinCaptionButtonSize : kCaptionButtonSize;
     b.ownerFrameId = frameId;
     b.placement.horz = {};
     b.placement.horz.alignType = 2;
     b.placement.horz.spaceType = 3;
-    b.placement.horz.farOffset = close ? 8 : 8 + kCaptionButtonSize + 3;
-    b.placement.horz.sizeValue = kCaptionButtonSize;
+    b.placement.horz.farOffset = edge + spec.slot * (size + 3);
+    b.placement.horz.sizeValue = size;
     b.placement.horz.ignore = 0;
     b.placement.vert = {};
     b.placement.vert.alignType = 0;
     b.placement.vert.spaceType = 3;
-    b.placement.vert.nearOffset = (kCaptionHeight - 1 - kCaptionButtonSize) / 2;
-    b.placement.vert.sizeValue = kCaptionButtonSize;
+    b.placement.vert.nearOffset = (rows - size) / 2;
+    b.placement.vert.sizeValue = size;
     b.placement.vert.ignore = 0;
 }
 
@@ -225,6 +255,29 @@ void DescribeButton(SkinButtonStruct& b, amber::ButtonTheme theme) {
 
 }  // namespace
 
+// The palette's own close button: the frame's Close face at the right end of the palette's caption.
+constexpr CaptionButtonSpec kPaletteClose = {"AmberPaletteClose", "Close", 0, amber::kCaptionClose, false, 0};
+
+// A tool window in the frame's dress: the same caption, borders and client colour, laid out by margins.
+void DescribeToolWindow(SkinToolWindow& t) {
+    using namespace amber;
+    t.Caption = "AmberPalette";
+    t.previewWidth = 260;
+    t.previewHeight = 180;
+    for (int state = 0; state < 2; ++state) {
+        (state ? t.inactiveTop : t.activeTop) = Slice(kFramePicture, FrameCaption(state), kCaptionCorner, 0, kCaptionCorner, 0);
+        (state ? t.inactiveLeft : t.activeLeft) = Slice(kFramePicture, FrameLeft(state));
+        (state ? t.inactiveRight : t.activeRight) = Slice(kFramePicture, FrameRight(state));
+        (state ? t.inactiveBottom : t.activeBottom) = Slice(kFramePicture, FrameBottom(state), kBorder, 0, kBorder, 0);
+    }
+    t.leftMargin = t.rightMargin = t.bottomMargin = kBorder;
+    t.topMargin = kCaptionHeight;
+    t.background = Color(252, 246, 236);
+    t.captionFont = Font(-12, 700);
+    t.captionActive = Shadowed(Text({255, 255, 255}, 0, 12));
+    t.captionInactive = Text({150, 120, 80}, 0, 12);
+}
+
 int main(int argc, char** argv) {
     if (argc != 2) {
         std::fprintf(stderr, "usage: make_sample OUT.rss\n");
@@ -246,20 +299,26 @@ int main(int argc, char** argv) {
     std::string error;
     auto* app = static_cast<SkinApp*>(doc.NewItemOfType(17000, &error));
     auto* frame = app ? static_cast<SkinFrame*>(doc.NewItemOfType(3000, &error)) : nullptr;
-    auto* close = frame ? static_cast<SkinSysButton*>(doc.NewItemOfType(3500, &error)) : nullptr;
-    auto* minimize = close ? static_cast<SkinSysButton*>(doc.NewItemOfType(3500, &error)) : nullptr;
-    auto* button = minimize ? static_cast<SkinButtonStruct*>(doc.NewItemOfType(2000, &error)) : nullptr;
+    std::vector<SkinSysButton*> captionButtons;
+    for (size_t i = 0; frame && i < std::size(kCaptionButtons); ++i)
+        if (auto* b = static_cast<SkinSysButton*>(doc.NewItemOfType(3500, &error))) captionButtons.push_back(b);
+    const bool allCaptionButtons = captionButtons.size() == std::size(kCaptionButtons);
+    auto* button = allCaptionButtons ? static_cast<SkinButtonStruct*>(doc.NewItemOfType(2000, &error)) : nullptr;
     auto* cream = button ? static_cast<SkinButtonStruct*>(doc.NewItemOfType(2000, &error)) : nullptr;
-    if (!cream) {
+    auto* palette = cream ? static_cast<SkinToolWindow*>(doc.NewItemOfType(18000, &error)) : nullptr;
+    auto* paletteClose = palette ? static_cast<SkinSysButton*>(doc.NewItemOfType(3500, &error)) : nullptr;
+    if (!paletteClose) {
         std::fprintf(stderr, "make_sample: %s\n", error.c_str());
         return 2;
     }
     DescribeApplication(*app);
     DescribeFrame(*frame);
-    DescribeCaptionButton(*close, frame->ID, kCaptionClose);
-    DescribeCaptionButton(*minimize, frame->ID, kCaptionMinimize);
+    for (size_t i = 0; i < captionButtons.size(); ++i)
+        DescribeCaptionButton(*captionButtons[i], frame->ID, kCaptionButtons[i]);
     DescribeButton(*button, kButtonAmber);
     DescribeButton(*cream, kButtonCream);
+    DescribeToolWindow(*palette);
+    DescribeCaptionButton(*paletteClose, palette->ID, kPaletteClose);
 
     const std::vector<uint8_t> package = doc.BuildPackage(kPackageName, "", true, &error);
     if (package.empty() || !vd::WriteFileAtomically(argv[1], package, &error)) {

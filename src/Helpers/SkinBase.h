@@ -103,6 +103,12 @@ uint32_t TextFormatFlags(int horizontal, int vertical);
 void DrawStyledText(QPainter& painter, const QString& text, const QRect& rect, const LogFont& font,
                     const SkinTextStyle& style, QRect* outRect = nullptr, bool draw = true);
 
+// A menu command's text: the part before the first tab is drawn like DrawStyledText; the part after it
+// (the shortcut, "Ctrl+N") in the same font, colour and shadow, as one line flush right against the
+// style's right inset and placed vertically as the style says. A text without a tab is plain styled text.
+void DrawMenuItemText(QPainter& painter, const QString& text, const QRect& rect, const LogFont& font,
+                      const SkinTextStyle& style);
+
 // Where DrawRotatedText puts the bottom-centre of a cx x cy text turned by degrees inside rect.
 QPoint RotatedTextOrigin(const QRect& rect, const SkinTextStyle& style, int cx, int cy, double degrees);
 

@@ -61,6 +61,41 @@ void DrawStyledText(QPainter& painter, const QString& text, const QRect& rect, c
     painter.restore();
 }
 
+void DrawMenuItemText(QPainter& painter, const QString& text, const QRect& rect, const LogFont& font,
+                      const SkinTextStyle& style) {
+    const qsizetype tab = text.indexOf(QLatin1Char('\t'));
+    if (tab < 0) {
+        DrawStyledText(painter, text, rect, font, style);
+        return;
+    }
+    DrawStyledText(painter, text.left(tab), rect, font, style);
+    const QString shortcut = text.mid(tab + 1);
+    if (shortcut.isEmpty()) return;
+
+    // The shortcut is always one line, so only the vertical half of the style's alignment applies.
+    const uint32_t vertical = style.vertAlign == 1 ? DT_VCENTER : style.vertAlign == 2 ? DT_BOTTOM : DT_TOP;
+    const uint32_t flags = DT_RIGHT | DT_SINGLELINE | vertical;
+    Rect r = FromQRect(rect);
+    r.left += style.leftOffset;
+    r.top += style.topOffset;
+    r.right -= style.rightOffset;
+    r.bottom -= style.bottomOffset;
+    const QRect inset = ToQRect(r);
+
+    painter.save();
+    painter.setBackgroundMode(Qt::TransparentMode);
+    painter.setFont(ToQFont(font));
+    if (style.effect == 1) {
+        QRect shadow = inset.translated(style.shadowHSpace, style.shadowVSpace);
+        painter.setPen(ToQColor(style.shadowColor));
+        DrawText(painter, shortcut, shadow, flags);
+    }
+    painter.setPen(ToQColor(style.textColor));
+    QRect target = inset;
+    DrawText(painter, shortcut, target, flags);
+    painter.restore();
+}
+
 QPoint RotatedTextOrigin(const QRect& rect, const SkinTextStyle& style, int cx, int cy, double degrees) {
     const double radians = degrees * std::numbers::pi / 180.0;
     const double s = std::sin(radians), c = std::cos(radians);

@@ -1,5 +1,7 @@
 #include "cli/CliCommon.h"
 
+#include <charconv>
+
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -49,6 +51,27 @@ Options ParseOptions(const Args& args, const std::vector<std::string>& known) {
         }
     }
     return o;
+}
+
+std::vector<int> NumberList(const std::string& option, const std::string& text, size_t count, char sep, int low,
+                            int high, const char* shape) {
+    std::vector<int> values;
+    const char* p = text.data();
+    const char* end = p + text.size();
+    while (true) {
+        int v = 0;
+        const auto [next, ec] = std::from_chars(p, end, v);
+        if (ec != std::errc() || next == p || v < low || v > high)
+            Fail(kUsage, option + ": expected " + shape + " with values from " + std::to_string(low) + " to " +
+                             std::to_string(high) + ", got '" + text + "'");
+        values.push_back(v);
+        p = next;
+        if (p == end) break;
+        if (*p != sep && !(sep == 'x' && *p == 'X')) Fail(kUsage, option + ": expected " + shape + ", got '" + text + "'");
+        ++p;
+    }
+    if (values.size() != count) Fail(kUsage, option + ": expected " + shape + ", got '" + text + "'");
+    return values;
 }
 
 std::string ReadInput(const std::string& path, size_t limit, int failCode) {

@@ -38,6 +38,11 @@ struct Options {
 };
 Options ParseOptions(const Args& args, const std::vector<std::string>& known);
 
+// `count` whole numbers in [low, high] separated by sep ('x' also accepts 'X'), as in "10,20" or "300x200";
+// anything else is a usage error naming the option and the expected shape.
+std::vector<int> NumberList(const std::string& option, const std::string& text, size_t count, char sep, int low,
+                            int high, const char* shape);
+
 // Reads a whole file, or standard input for "-" or an empty path.
 std::string ReadInput(const std::string& path, size_t limit, int failCode = kBadInput);
 

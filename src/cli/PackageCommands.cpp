@@ -14,6 +14,7 @@
 #include "Resource/ZipArchive.h"
 #include "Resource/TextUtil.h"
 #include "cli/ConfigCommands.h"
+#include "cli/PackageOpen.h"
 
 namespace fs = std::filesystem;
 
@@ -38,25 +39,6 @@ constexpr const char* kPackageHelp =
     "\n"
     "Exit status: 0 success, 1 usage error, 2 unknown file format, 3 wrong password, 4 other bad input,\n"
     "5 the output cannot be written.\n";
-
-std::string PasswordOption(const Options& o, const char* name = "--password") {
-    const std::string* pw = o.Get(name);
-    if (!pw) return {};
-    if (pw->size() > CSkinDocument::kPasswordMaxLength)
-        Fail(kUsage, std::string(name) + ": a skin password has at most 7 characters");
-    return *pw;
-}
-
-void OpenOrFail(CSkinDocument& doc, const std::string& path, const std::string& password) {
-    const vd::OpenResult result = doc.Open(path, password);
-    if (result == vd::OpenResult::Ok) return;
-    const std::string message = path + ": " + std::string(vd::OpenResultMessage(result));
-    switch (result) {
-    case vd::OpenResult::UnknownFormat: Fail(kUnknownFormat, message);
-    case vd::OpenResult::WrongPassword: Fail(kWrongPassword, message);
-    default: Fail(kBadPackage, message);
-    }
-}
 
 void SaveOrFail(CSkinDocument& doc, const std::string& path, const std::string& password) {
     std::string error;

@@ -2,7 +2,6 @@
 
 #ifdef VORNADESK_HAVE_DRAW
 
-#include <QBuffer>
 #include <QImage>
 #include <QPainter>
 
@@ -15,6 +14,8 @@
 #include "Resource/AtomicFile.h"
 #include "Resource/ResObjects/ResPicture.h"
 #include "Resource/SkinDocument.h"
+#include "cli/PackageOpen.h"
+#include "cli/PngOutput.h"
 #endif
 
 namespace cli {
@@ -47,48 +48,11 @@ constexpr const char* kUsageLine =
     "usage: vornadesk-cli slice PKG PICTURE --rect L,T,R,B --size WxH -o OUT.png [--corners LW,TH,RW,BH] "
     "[--stretch TLRBC] [--key R,G,B] [--password PW]";
 
-// `count` whole numbers in [low, high] separated by sep; anything else is a usage error naming the option.
-std::vector<int> Numbers(const std::string& option, const std::string& text, size_t count, char sep, int low,
-                         int high, const char* shape) {
-    std::vector<int> values;
-    const char* p = text.data();
-    const char* end = p + text.size();
-    while (true) {
-        int v = 0;
-        const auto [next, ec] = std::from_chars(p, end, v);
-        if (ec != std::errc() || next == p || v < low || v > high)
-            Fail(kUsage, option + ": expected " + shape + " with values from " + std::to_string(low) + " to " +
-                             std::to_string(high) + ", got '" + text + "'");
-        values.push_back(v);
-        p = next;
-        if (p == end)
-            break;
-        if (*p != sep && !(sep == 'x' && *p == 'X'))
-            Fail(kUsage, option + ": expected " + shape + ", got '" + text + "'");
-        ++p;
-    }
-    if (values.size() != count)
-        Fail(kUsage, option + ": expected " + shape + ", got '" + text + "'");
-    return values;
-}
-
 const std::string& Required(const Options& o, const char* name) {
     const std::string* v = o.Get(name);
     if (!v)
         Fail(kUsage, std::string(name) + " is required; " + kUsageLine);
     return *v;
-}
-
-void OpenOrFail(CSkinDocument& doc, const std::string& path, const std::string& password) {
-    const vd::OpenResult result = doc.Open(path, password);
-    if (result == vd::OpenResult::Ok)
-        return;
-    const std::string message = path + ": " + std::string(vd::OpenResultMessage(result));
-    switch (result) {
-    case vd::OpenResult::UnknownFormat: Fail(kUnknownFormat, message);
-    case vd::OpenResult::WrongPassword: Fail(kWrongPassword, message);
-    default: Fail(kBadPackage, message);
-    }
 }
 
 }  // namespace
@@ -104,16 +68,16 @@ int SliceCommand(const Args& args) {
 
     // Every argument is checked before the package is opened.
     constexpr int kMax = kMaxImageDimension;
-    const std::vector<int> rect = Numbers("--rect", Required(o, "--rect"), 4, ',', 0, kMax, "L,T,R,B");
+    const std::vector<int> rect = NumberList("--rect", Required(o, "--rect"), 4, ',', 0, kMax, "L,T,R,B");
     if (rect[0] >= rect[2] || rect[1] >= rect[3])
         Fail(kUsage, "--rect: the rectangle " + Required(o, "--rect") + " is empty (R must exceed L, B exceed T)");
-    const std::vector<int> size = Numbers("--size", Required(o, "--size"), 2, 'x', 1, kMax, "WxH");
+    const std::vector<int> size = NumberList("--size", Required(o, "--size"), 2, 'x', 1, kMax, "WxH");
     const std::string& out = Required(o, "-o");
     if (out.empty())
         Fail(kUsage, "-o: the output path is empty");
     std::vector<int> corners = {0, 0, 0, 0};
     if (const std::string* c = o.Get("--corners"))
-        corners = Numbers("--corners", *c, 4, ',', 0, kMax, "LW,TH,RW,BH");
+        corners = NumberList("--corners", *c, 4, ',', 0, kMax, "LW,TH,RW,BH");
     if (corners[0] + corners[2] > rect[2] - rect[0] || corners[1] + corners[3] > rect[3] - rect[1])
         Fail(kUsage, "--corners: the corners do not fit into the rectangle (LW + RW must not exceed its width, "
                      "TH + BH its height)");
@@ -126,15 +90,10 @@ int SliceCommand(const Args& args) {
     }
     vd::ColorKey key;
     if (const std::string* k = o.Get("--key")) {
-        const std::vector<int> rgb = Numbers("--key", *k, 3, ',', 0, 255, "R,G,B");
+        const std::vector<int> rgb = NumberList("--key", *k, 3, ',', 0, 255, "R,G,B");
         key = Color(rgb[0], rgb[1], rgb[2]);
     }
-    std::string password;
-    if (const std::string* pw = o.Get("--password")) {
-        if (pw->size() > CSkinDocument::kPasswordMaxLength)
-            Fail(kUsage, "--password: a skin password has at most 7 characters");
-        password = *pw;
-    }
+    const std::string password = PasswordOption(o);
 
     CSkinDocument doc;
     OpenOrFail(doc, package, password);
@@ -170,13 +129,7 @@ int SliceCommand(const Args& args) {
         vd::DrawSkinImage(painter, canvas.rect(), record, key, key.has_value());
     }
 
-    QByteArray png;
-    QBuffer buffer(&png);
-    if (!buffer.open(QIODevice::WriteOnly) || !canvas.save(&buffer, "PNG"))
-        Fail(kCannotWrite, out + ": the image cannot be encoded as PNG");
-    std::string error;
-    if (!vd::WriteFileAtomically(out, reinterpret_cast<const uint8_t*>(png.constData()), size_t(png.size()), &error))
-        Fail(kCannotWrite, out + ": " + error);
+    WritePngOrFail(canvas, out);
     return kOk;
 }
 

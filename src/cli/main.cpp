@@ -6,6 +6,7 @@
 #include "cli/CliCommon.h"
 #include "cli/ConfigCommands.h"
 #include "cli/PackageCommands.h"
+#include "cli/RenderCommand.h"
 #include "cli/SliceCommand.h"
 
 namespace {
@@ -31,6 +32,7 @@ const Command kCommands[] = {
     {"unpack", "write a package's configuration and pictures into a folder", cli::UnpackCommand},
     {"pack", "build a package from a folder written by unpack", cli::PackCommand},
     {"slice", "draw a picture rectangle in nine parts into a PNG of any size", cli::SliceCommand},
+    {"render", "draw an object's preview (or every object's) as the designer shows it, into PNG files", cli::RenderCommand},
 };
 
 void PrintHelp() {

@@ -11,6 +11,7 @@
 #include "designer/SkinPassWordDlg.h"
 #include "designer/dialogs/AboutDlg.h"
 #include "designer/dialogs/ImageBrowser.h"
+#include "designer/dialogs/MenuItemImagesDlg.h"
 #include "designer/dialogs/TextStyleDlg.h"
 
 QString QtDialogProvider::OpenFileName(QWidget* parent, const QString& caption, const QString& filter) {
@@ -92,4 +93,9 @@ bool QtDialogProvider::EditImage(QWidget* parent, SkinSession& session, SkinImag
     auto* dialog = new CImageBrowser(session, *this, m_imageClipboard, parent);
     dialog->SetImage(*image);
     return RunEditor(dialog, image, [](CImageBrowser& d) { return d.Image(); });
+}
+
+bool QtDialogProvider::EditMenuItemImages(QWidget* parent, const QStringList& pictureNames, CheckImageMap* entries) {
+    return RunEditor(new CMenuItemImagesDlg(*entries, pictureNames, parent), entries,
+                     [](CMenuItemImagesDlg& d) { return d.Entries(); });
 }

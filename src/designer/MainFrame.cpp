@@ -90,6 +90,8 @@ void CMainFrame::CreatePanes() {
         if (!id) m_propertyArea->Clear();
     });
     connect(m_view, &CChildView::selectObjectRequested, m_projectArea, &CProjectArea::SelectItemByData);
+    // Rows bound to the page rather than the document (the button preview's "State") change only the view.
+    connect(m_propertyArea->Grid(), &vd::PropertyGrid::valueChanged, m_view->viewport(), qOverload<>(&QWidget::update));
 
     m_projectPane = new QDockWidget(tr("Skin Objects"), this);
     m_projectPane->setObjectName(QStringLiteral("SkinObjectsPane"));
@@ -284,8 +286,9 @@ void CMainFrame::OnDocumentChanged(const DocumentChange& change) {
     if (change.kind == DocumentChange::ObjectChanged || change.kind == DocumentChange::PasswordChanged) {
         m_propertyArea->Grid()->refreshValues();
         CResObjProperty* page = m_view->Page();
-        if (page && change.id == page->CurrentId() && !m_view->IsDragging() && page->IsResizable()) {
-            // An undone or redone resize moves the preview back to the stored size.
+        if (page && change.id == page->CurrentId() && !m_view->IsDragging()) {
+            // An undone or redone resize moves the preview back to the stored size; a free frame's new
+            // background gives it its size.
             const Rect rc = page->PreviewRect();
             if (QSize(rc.Width(), rc.Height()) != page->PreviewSize()) m_view->SetPage(page);
         }

@@ -13,6 +13,7 @@
 
 #include "Resource/ResObjects/ResButton.h"
 #include "Resource/ResObjects/ResFrame.h"
+#include "Resource/ResObjects/ResToolWindow.h"
 #include "Resource/SkinDocument.h"
 #include "ScriptedDialogs.h"
 #include "designer/ChildView.h"
@@ -36,13 +37,14 @@ protected:
 
 TEST_F(ChildViewTest, DraggingTheRightGripStoresOneUndoableSize) {
     CProjectArea* tree = m_frame->ProjectArea();
-    const int button = tree->CreateObject(2000);
-    tree->OpenObject(button);
+    // A tool window keeps its preview size in its record (a button's belongs to the page).
+    const int window = tree->CreateObject(18000);
+    tree->OpenObject(window);
     QCoreApplication::processEvents();  // the shown window settles its layout first
     CChildView* view = m_frame->View();
     CResObjProperty* page = view->Page();
     ASSERT_TRUE(page);
-    ASSERT_EQ(page->PreviewSize(), QSize(200, 50));
+    ASSERT_EQ(page->PreviewSize(), QSize(300, 200));
     const Rect rc = page->PreviewRect();
     const QPoint grip(rc.right, (rc.top + rc.bottom) / 2);
     QWidget* vp = view->viewport();
@@ -54,12 +56,12 @@ TEST_F(ChildViewTest, DraggingTheRightGripStoresOneUndoableSize) {
     QCoreApplication::sendEvent(vp, &move);
     QTest::mouseRelease(vp, Qt::LeftButton, Qt::NoModifier, grip + QPoint(10, 0));
     EXPECT_FALSE(view->IsDragging());
-    auto* record = static_cast<SkinButtonStruct*>(m_frame->Session().Document().FindItem(button));
-    EXPECT_EQ(record->previewWidth, 220);
-    EXPECT_EQ(view->ScrollSize(), QSize(224, 54));
+    auto* record = static_cast<SkinToolWindow*>(m_frame->Session().Document().FindItem(window));
+    EXPECT_EQ(record->previewWidth, 320);
+    EXPECT_EQ(view->ScrollSize(), QSize(324, 204));
     m_frame->Session().UndoStack().undo();
-    EXPECT_EQ(record->previewWidth, 200);
-    EXPECT_EQ(page->PreviewRect().Width(), 200);  // the view follows the undo
+    EXPECT_EQ(record->previewWidth, 300);
+    EXPECT_EQ(page->PreviewRect().Width(), 300);  // the view follows the undo
 }
 
 TEST_F(ChildViewTest, ReleaseOutsideTheViewEndsTheDragAndShrinkingScrollsHome) {

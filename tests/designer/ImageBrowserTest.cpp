@@ -1,7 +1,8 @@
 // The Skin Image Editor: the picture list and its limits on the numbers, the menu's check marks and
 // enabled states, Copy/Paste Selection with the run-long buffer, Select All and the two resets, zoom,
-// Open Image, the live preview and the warning line, OK/Cancel through the dialog provider, and that a
-// closed editor receives nothing from its page.
+// Open Image, the live preview and the warning line, OK/Cancel through the dialog provider, that a closed
+// editor receives nothing from its page, and that numbers outside the spins' ranges come back as they were
+// unless the user changed them.
 
 #include <gtest/gtest.h>
 
@@ -17,9 +18,12 @@
 #include <QTimer>
 #include <QToolButton>
 
+#include <functional>
+
 #include "ImageTestSupport.h"
 #include "ScriptedDialogs.h"
 #include "designer/DialogProvider.h"
+#include "designer/dialogs/ExactSpinBox.h"
 #include "designer/dialogs/ImageBrowser.h"
 #include "designer/dialogs/ImageCanvas.h"
 #include "designer/dialogs/SelectionClipboard.h"
@@ -348,6 +352,125 @@ TEST_F(ImageBrowserTest, ExitClosesAsOk) {
     browser->show();
     browser->RunCommand(M::kExit);
     EXPECT_EQ(browser->result(), QDialog::Accepted);
+}
+
+// ---- numbers outside the spins' ranges come back as they were unless the user changes them
+
+// A reference on the 40 x 30 "Frame.png" that no spin could hold: edges before the picture and past it,
+// corners wider and taller than the rectangle, a mode stored as 2.
+SkinImageBase OutOfRange(const std::string& name) {
+    SkinImageBase r;
+    r.name = name;
+    r.left = -3, r.top = -2, r.right = 55, r.bottom = 31;
+    r.leftWidth = 30, r.topHeight = 25, r.rightWidth = 40, r.bottomHeight = -4;
+    r.leftMode = 2, r.topMode = 0, r.rightMode = 1, r.bottomMode = 0, r.centerMode = 1;
+    return r;
+}
+
+// Runs the real provider on *image and lets `act` do something to the editor before OK.
+bool EditThroughProvider(SkinSession& session, SkinImageBase* image, const std::function<void(CImageBrowser&)>& act) {
+    QtDialogProvider provider;
+    bool seen = false;
+    QTimer::singleShot(0, [&] {
+        auto* editor = qobject_cast<CImageBrowser*>(QApplication::activeModalWidget());
+        if (!editor) return;
+        seen = true;
+        act(*editor);
+        editor->findChild<QPushButton*>(QStringLiteral("ok"))->click();
+    });
+    const bool result = provider.EditImage(nullptr, session, image);
+    EXPECT_TRUE(seen) << "the editor was shown";
+    return result;
+}
+
+TEST_F(ImageBrowserTest, OkWithoutTouchingHandsBackTheReferenceAsItWas) {
+    for (const std::string name : {"Frame.png", "Gone.png", ""}) {
+        SkinImageBase image = OutOfRange(name);
+        EXPECT_TRUE(EditThroughProvider(session, &image, [](CImageBrowser& editor) {
+            // Looking is not editing: focus through every number, zoom in and out.
+            for (int i = 0; i < 4; ++i) {
+                editor.SelectionSpin(i)->setFocus();
+                editor.MarginSpin(i)->setFocus();
+                QCoreApplication::processEvents();
+            }
+            editor.SetZoom(400);
+            editor.SetZoom(100);
+        })) << name;
+        EXPECT_EQ(image, OutOfRange(name)) << name;
+    }
+}
+
+TEST_F(ImageBrowserTest, TheSpinsShowTheStoredNumbersAndTheWarningNamesTheProblem) {
+    browser->SetImage(OutOfRange("Frame.png"));
+    EXPECT_EQ(browser->SelectionSpin(0)->text(), QStringLiteral("-3"));
+    EXPECT_EQ(browser->SelectionSpin(2)->text(), QStringLiteral("55"));
+    EXPECT_EQ(browser->SelectionSpin(2)->maximum(), 40) << "the range still limits what is entered";
+    EXPECT_EQ(browser->MarginSpin(3)->text(), QStringLiteral("-4"));
+    EXPECT_EQ(browser->Page().Selection(), (Rect{-3, -2, 55, 31}));
+    EXPECT_FALSE(browser->WarningLabel()->isHidden());
+    EXPECT_TRUE(browser->WarningLabel()->text().contains(QStringLiteral("leaves the picture")));
+}
+
+struct ImageTouch {
+    const char* name;
+    bool margin;  // a margin spin, else a selection spin
+    int side;     // left, top, right, bottom
+    int steps;
+    int SkinImageBase::*member;
+    int expected;
+};
+
+class ImageBrowserOneTouchTest : public ImageBrowserTest, public ::testing::WithParamInterface<ImageTouch> {};
+
+TEST_P(ImageBrowserOneTouchTest, OnlyTheSteppedNumberChanges) {
+    const ImageTouch& c = GetParam();
+    SkinImageBase image = OutOfRange("Frame.png");
+    EXPECT_TRUE(EditThroughProvider(session, &image, [&](CImageBrowser& editor) {
+        (c.margin ? editor.MarginSpin(c.side) : editor.SelectionSpin(c.side))->stepBy(c.steps);
+    }));
+    SkinImageBase expected = OutOfRange("Frame.png");
+    expected.*c.member = c.expected;
+    EXPECT_EQ(image, expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, ImageBrowserOneTouchTest,
+    ::testing::Values(ImageTouch{"left", false, 0, 2, &SkinImageBase::left, 0 + 2},
+                      ImageTouch{"right", false, 2, -1, &SkinImageBase::right, 40 - 1},  // the picture's width
+                      ImageTouch{"bottom", false, 3, -2, &SkinImageBase::bottom, 30 - 2},  // the picture's height
+                      ImageTouch{"marginTop", true, 1, 1, &SkinImageBase::topHeight, 25 + 1},
+                      ImageTouch{"marginBottom", true, 3, 1, &SkinImageBase::bottomHeight, 0 + 1}),
+    [](const ::testing::TestParamInfo<ImageTouch>& info) { return std::string(info.param.name); });
+
+TEST_F(ImageBrowserTest, AModeToggledKeepsEveryNumber) {
+    SkinImageBase image = OutOfRange("Frame.png");
+    EXPECT_TRUE(EditThroughProvider(session, &image, [](CImageBrowser& editor) {
+        editor.ModeButton(EdgeMode::Top)->click();
+    }));
+    SkinImageBase expected = OutOfRange("Frame.png");
+    expected.topMode = 1;
+    EXPECT_EQ(image, expected);
+}
+
+TEST_F(ImageBrowserTest, CopyPasteAndOpenImageCarryTheNumbersExactly) {
+    browser->SetImage(OutOfRange("Frame.png"));
+    browser->RunCommand(M::kCopySelection);
+    CImageBrowser next(session, dialogs, clipboard);
+    next.SetImage(Reference("Glow.png"));
+    next.RunCommand(M::kPasteSelection);
+    EXPECT_EQ(next.Image(), OutOfRange("Frame.png"));
+
+    dialogs.openLists.push_back({});  // Open Image cancelled: the list is filled again, the numbers stay
+    next.RunCommand(M::kOpenImage);
+    EXPECT_EQ(next.Image(), OutOfRange("Frame.png"));
+}
+
+TEST_F(ImageBrowserTest, ChoosingAnotherPictureCutsOnlyTheEdgesPastIt) {
+    browser->SetImage(OutOfRange("Frame.png"));
+    browser->PictureList()->item(1)->setSelected(true);  // Glow.png, 16 x 12
+    SkinImageBase expected = OutOfRange("Glow.png");
+    expected.right = 16, expected.bottom = 12;
+    EXPECT_EQ(browser->Image(), expected);
 }
 
 // ---- the checks behind the warning line

@@ -69,8 +69,9 @@ TEST_F(ProjectAreaTest, SingleClickFillsTheGridDoubleClickOpensInBold) {
     const int button = m_tree->CreateObject(2000);
     m_tree->ShowProperties(frame);
     EXPECT_EQ(m_frame->View()->Page(), nullptr);
-    ASSERT_TRUE(Grid()->findItem(QStringLiteral("Name")));
-    EXPECT_EQ(Grid()->findItem(QStringLiteral("Name"))->value().toString(), QStringLiteral("SkinFrameWnd1"));
+    // A frame's name is its "Caption" row.
+    ASSERT_TRUE(Grid()->findItem(QStringLiteral("Caption")));
+    EXPECT_EQ(Grid()->findItem(QStringLiteral("Caption"))->value().toString(), QStringLiteral("SkinFrameWnd1"));
 
     m_tree->OpenObject(frame);
     ASSERT_TRUE(m_frame->View()->Page());
@@ -202,17 +203,18 @@ TEST_F(ProjectAreaTest, GridEditChangesRecordTreeTextAndModifiedState) {
 }
 
 TEST_F(ProjectAreaTest, PreviewSizeEditIsOneUndoStep) {
-    const int button = m_tree->CreateObject(2000);
-    m_tree->ShowProperties(button);
+    // A kind whose page shows the generic "General" category with the stored preview size.
+    const int check = m_tree->CreateObject(12000);
+    m_tree->ShowProperties(check);
     vd::PropertyItem* size = Grid()->findItem(QStringLiteral("PreviewSize"));
     ASSERT_TRUE(size);
     const int before = Undo().count();
-    const QSize original = m_frame->Pages().ByTypeBase(2000)->PreviewSize();
+    const QSize original = m_frame->Pages().ByTypeBase(12000)->PreviewSize();
     ASSERT_TRUE(Grid()->commitValue(size, QSize(120, 40)));
     EXPECT_EQ(Undo().count(), before + 1);
-    EXPECT_EQ(m_frame->Pages().ByTypeBase(2000)->PreviewSize(), QSize(120, 40));
+    EXPECT_EQ(m_frame->Pages().ByTypeBase(12000)->PreviewSize(), QSize(120, 40));
     Undo().undo();
-    EXPECT_EQ(m_frame->Pages().ByTypeBase(2000)->PreviewSize(), original);
+    EXPECT_EQ(m_frame->Pages().ByTypeBase(12000)->PreviewSize(), original);
 }
 
 TEST_F(ProjectAreaTest, NamesAreCutToTheirByteLimit) {

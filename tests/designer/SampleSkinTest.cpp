@@ -1,5 +1,6 @@
 // The built-in "Amberline" sample skin: it is embedded as a Qt resource, opens like a package the user saved,
-// and every picture reference in it resolves to a picture that decodes, inside the picture's bounds.
+// every picture reference in it resolves to a picture that decodes, inside the picture's bounds, and its
+// frame, caption buttons and buttons give the previews every part, sized and placed to look right.
 #include <gtest/gtest.h>
 
 #include <QByteArray>
@@ -7,8 +8,12 @@
 #include <QImage>
 #include <QString>
 
+#include <algorithm>
+#include <cstdlib>
+#include <map>
 #include <memory>
 #include <set>
+#include <tuple>
 #include <string>
 #include <vector>
 
@@ -18,9 +23,11 @@
 #include "Resource/ResObjects/ResFrame.h"
 #include "Resource/ResObjects/ResPicture.h"
 #include "Resource/ResObjects/ResSysButton.h"
+#include "Resource/ResObjects/ResToolWindow.h"
 #include "Resource/SkinDocument.h"
 #include "Resource/TextUtil.h"
 #include "SampleResource.h"
+#include "preview/PreviewKind.h"
 
 namespace {
 
@@ -117,7 +124,25 @@ TEST(SampleSkin, OpensWithoutPasswordAsAmberline) {
     EXPECT_LE(app.description.size(), kText255 - 1);
 }
 
-TEST(SampleSkin, HasOneFrameWithTwoOwnedCaptionButtonsAndTwoButtons) {
+Rect Placed(const SkinSysButton& b, const Rect& container) {
+    int left = 0, top = 0, width = 0, height = 0;
+    Place(b.placement, b.images[0].Source(), container, left, top, width, height);
+    return {left, top, left + width, top + height};
+}
+
+bool Inside(const Rect& inner, const Rect& outer) {
+    return inner.left >= outer.left && inner.top >= outer.top && inner.right <= outer.right &&
+           inner.bottom <= outer.bottom;
+}
+
+bool Overlap(const Rect& a, const Rect& b) {
+    return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
+}
+
+int Height(const SkinImageBase& image) { return image.bottom - image.top; }
+int Width(const SkinImageBase& image) { return image.right - image.left; }
+
+TEST(SampleSkin, HasOneFrameWithItsOwnedCaptionButtonsAndTwoButtons) {
     const auto doc = OpenSample();
     ASSERT_TRUE(doc);
     ASSERT_EQ(doc->Frames().Count(), 1u);
@@ -127,33 +152,19 @@ TEST(SampleSkin, HasOneFrameWithTwoOwnedCaptionButtonsAndTwoButtons) {
     EXPECT_FALSE(frame.menuBarBk.name.empty());
     EXPECT_FALSE(frame.menu.background.name.empty());
 
-    ASSERT_EQ(doc->SysButtons().Count(), 2u);
-    std::set<int> types;
-    const Rect preview{0, 0, 500, 350};
-    const int captionHeight = frame.activeTop.bottom - frame.activeTop.top;
-    Rect placed[2];
-    for (size_t i = 0; i < 2; ++i) {
+    // Close and Minimize keep the first two IDs they always had; Maximize and the two buttons of the
+    // minimised caption follow.
+    const std::vector<std::pair<std::string, int>> expected{
+        {"AmberClose", 0}, {"AmberMinimize", 3}, {"AmberMaximize", 1}, {"AmberMinClose", 6}, {"AmberMinRestore", 8}};
+    // The tool window's close button comes last.
+    ASSERT_EQ(doc->SysButtons().Count(), expected.size() + 1);
+    for (size_t i = 0; i < expected.size(); ++i) {
         const SkinSysButton& b = *doc->SysButtons().At(i);
-        SCOPED_TRACE(b.Caption);
-        EXPECT_EQ(b.ownerFrameId, frame.ID);
-        types.insert(b.type);
-        // Placed the way owned caption buttons are: anchored right with a fixed size, inside the caption.
-        EXPECT_EQ(b.placement.horz.alignType, 2);
-        EXPECT_EQ(b.placement.horz.spaceType, 3);
-        EXPECT_EQ(b.placement.horz.sizeValue, 21);
-        EXPECT_EQ(b.placement.horz.ignore, 0);
-        EXPECT_EQ(b.placement.vert.ignore, 0);
-        int left = 0, top = 0, width = 0, height = 0;
-        Place(b.placement, b.images[0].Source(), preview, left, top, width, height);
-        placed[i] = {left, top, left + width, top + height};
-        EXPECT_EQ(width, 21);
-        EXPECT_GE(top, 0);
-        EXPECT_LE(top + height, captionHeight);
-        EXPECT_GT(left, preview.right / 2);
-        EXPECT_LE(left + width, preview.right);
+        EXPECT_EQ(b.Caption, expected[i].first);
+        EXPECT_EQ(b.type, expected[i].second) << b.Caption;
+        EXPECT_EQ(b.ownerFrameId, frame.ID) << b.Caption;
+        EXPECT_EQ(b.ID, 3501 + static_cast<int>(i));
     }
-    EXPECT_EQ(types, (std::set<int>{0, 3}));  // Close and Minimize
-    EXPECT_TRUE(placed[0].right <= placed[1].left || placed[1].right <= placed[0].left) << "buttons overlap";
 
     ASSERT_EQ(doc->Buttons().Count(), 2u);
     for (size_t i = 0; i < 2; ++i) {
@@ -165,7 +176,169 @@ TEST(SampleSkin, HasOneFrameWithTwoOwnedCaptionButtonsAndTwoButtons) {
             origins.insert({image.left, image.top});
         }
         EXPECT_EQ(origins.size(), 5u) << "each state has its own picture rectangle";
+        for (const SkinTextStyle& style : b.styles)
+            EXPECT_NE(style, SkinTextStyle{}) << "every state has its text style";
     }
+}
+
+// The frame preview places caption buttons inside the whole 500 x 350 preview and the minimised ones inside
+// the minimised child window (160 wide, the minimised caption's height but at least 27). Whatever the
+// placement rules say, the buttons must land at the right end of their caption, apart from each other.
+TEST(SampleSkin, CaptionButtonsSitAtTheRightEndOfTheirCaption) {
+    const auto doc = OpenSample();
+    ASSERT_TRUE(doc);
+    const SkinFrame& frame = *doc->Frames().At(0);
+    const Rect preview{0, 0, 500, 350};
+    const Rect caption{preview.left + Width(frame.activeLeft), 0, preview.right - Width(frame.activeRight),
+                       Height(frame.activeTop)};
+    const Rect minimised{0, 0, 160, std::max(27, Height(frame.activeMinCaption))};
+    const int minimisedTextRight = 107;  // the minimised window's title runs from x 22 to x 107
+
+    std::map<int, Rect> main, small;  // by type
+    for (size_t i = 0; i < doc->SysButtons().Count(); ++i) {
+        const SkinSysButton& b = *doc->SysButtons().At(i);
+        if (b.ownerFrameId != frame.ID) continue;
+        SCOPED_TRACE(b.Caption);
+        const bool onMinimised = b.type >= 6 && b.type <= 8;
+        const Rect r = Placed(b, onMinimised ? minimised : preview);
+        (onMinimised ? small : main)[b.type] = r;
+        EXPECT_TRUE(Inside(r, onMinimised ? minimised : caption))
+            << r.left << "," << r.top << " - " << r.right << "," << r.bottom;
+        EXPECT_EQ(b.placement.horz.alignType, 2) << "anchored at the right";
+        EXPECT_EQ(b.placement.horz.spaceType, 3) << "fixed size";
+        // Centred on the caption within a pixel (the full caption's last row is its separator line).
+        const Rect& parent = onMinimised ? minimised : caption;
+        const int above = r.top - parent.top, below = parent.bottom - r.bottom - (onMinimised ? 0 : 1);
+        EXPECT_LE(std::abs(above - below), 1) << above << " above, " << below << " below";
+        // The glyph, drawn centred at its own size, stays inside the face's one-pixel outline.
+        for (size_t state = 0; state < b.glyphs.size(); ++state) {
+            EXPECT_LE(Width(b.glyphs[state]), r.Width() - 2) << state;
+            EXPECT_LE(Height(b.glyphs[state]), r.Height() - 2) << state;
+        }
+        if (onMinimised) {
+            EXPECT_GT(r.left, minimisedTextRight) << "clear of the minimised title";
+        }
+    }
+    ASSERT_EQ(main.size(), 3u);
+    ASSERT_EQ(small.size(), 2u);
+    // Left to right: Minimize, Maximize, Close; Min-Restore, Min-Close.
+    EXPECT_LE(main[3].right, main[1].left);
+    EXPECT_LE(main[1].right, main[0].left);
+    EXPECT_LE(small[8].right, small[6].left);
+    EXPECT_GE(main[3].left, caption.right - 100) << "the three keep to the right end";
+    EXPECT_FALSE(Overlap(main[0], main[1]) || Overlap(main[1], main[3]) || Overlap(small[6], small[8]));
+}
+
+// The tool window wears the frame's caption and borders, laid out by its margins, and its own close button
+// lands at the right end of its caption in its preview.
+TEST(SampleSkin, TheToolWindowHasTheFramesDressAndItsOwnCloseButton) {
+    const auto doc = OpenSample();
+    ASSERT_TRUE(doc);
+    ASSERT_EQ(doc->ToolWindows().Count(), 1u);
+    const SkinToolWindow& t = *doc->ToolWindows().At(0);
+    const SkinFrame& frame = *doc->Frames().At(0);
+    EXPECT_EQ(t.Caption, "AmberPalette");
+    EXPECT_EQ(t.activeTop, frame.activeTop);
+    EXPECT_EQ(t.topMargin, Height(t.activeTop));
+    EXPECT_EQ(t.leftMargin, Width(t.activeLeft));
+    EXPECT_EQ(t.rightMargin, Width(t.activeRight));
+    EXPECT_EQ(t.bottomMargin, Height(t.activeBottom));
+    int owned = 0;
+    for (size_t i = 0; i < doc->SysButtons().Count(); ++i) {
+        const SkinSysButton& b = *doc->SysButtons().At(i);
+        if (b.ownerFrameId != t.ID) continue;
+        ++owned;
+        EXPECT_EQ(b.type, 0);
+        const Rect r = Placed(b, Rect{0, 0, t.previewWidth, t.previewHeight});
+        EXPECT_TRUE(Inside(r, Rect{t.leftMargin, 0, t.previewWidth - t.rightMargin, t.topMargin}))
+            << r.left << "," << r.top << " - " << r.right << "," << r.bottom;
+    }
+    EXPECT_EQ(owned, 1);
+}
+
+// Drawn through the frame preview, each caption button of the full caption shows its own face, unscaled,
+// where its placement puts it (checked left of the glyph, which is drawn centred).
+TEST(SampleSkin, TheFramePreviewShowsTheCaptionButtonFaces) {
+    const auto doc = OpenSample();
+    ASSERT_TRUE(doc);
+    const SkinFrame& frame = *doc->Frames().At(0);
+    const QImage preview = vd::preview::RenderPreview(*doc, frame, {}, QSize(500, 350));
+    ASSERT_EQ(preview.size(), QSize(500, 350));
+    int checked = 0;
+    for (size_t i = 0; i < doc->SysButtons().Count(); ++i) {
+        const SkinSysButton& b = *doc->SysButtons().At(i);
+        if ((b.type >= 6 && b.type <= 8) || b.ownerFrameId != frame.ID) continue;
+        SCOPED_TRACE(b.Caption);
+        const Rect r = Placed(b, Rect{0, 0, 500, 350});
+        const SkinImageBase& face = b.images[0];
+        ASSERT_EQ(r.Width(), Width(face));
+        ASSERT_EQ(r.Height(), Height(face));
+        for (const int dx : {2, 3})
+            for (const int dy : {3, r.Height() / 2, r.Height() - 3}) {
+                uint8_t bgra[4] = {};
+                ASSERT_TRUE(face.image->PixelBGRA(face.left + dx, face.top + dy, bgra));
+                EXPECT_EQ(preview.pixelColor(r.left + dx, r.top + dy), QColor(bgra[2], bgra[1], bgra[0]))
+                    << dx << "," << dy;
+            }
+        ++checked;
+    }
+    EXPECT_EQ(checked, 3);
+}
+
+// Every image of the frame names a picture (only the client background is left to the background colour),
+// every text style is set, and the parts have the sizes a 500 x 350 preview shows well.
+TEST(SampleSkin, TheFrameGivesThePreviewEveryPart) {
+    const auto doc = OpenSample();
+    ASSERT_TRUE(doc);
+    const SkinFrame& frame = *doc->Frames().At(0);
+    std::set<std::string> unnamedImages, defaultStyles;
+    for (const auto& field : CResFrame::Table().Fields()) {
+        if (field.phase == FieldPhase::SaveOnly) continue;
+        if (field.type == FieldType::Image && field.template Ref<SkinImageBase>(frame).name.empty())
+            unnamedImages.insert(field.key);
+        if (field.type == FieldType::TextStyle && field.template Ref<SkinTextStyle>(frame) == SkinTextStyle{})
+            defaultStyles.insert(field.key);
+    }
+    EXPECT_EQ(unnamedImages, (std::set<std::string>{"BkImage"}));
+    EXPECT_EQ(defaultStyles, std::set<std::string>{});
+
+    EXPECT_GE(Height(frame.activeTop), 26);
+    EXPECT_LE(Height(frame.activeTop), 30);
+    for (const SkinImageBase* side : {&frame.activeLeft, &frame.activeRight}) {
+        EXPECT_GE(Width(*side), 4);
+        EXPECT_LE(Width(*side), 6);
+    }
+    EXPECT_GE(Height(frame.activeBottom), 4);
+    EXPECT_LE(Height(frame.activeBottom), 6);
+    EXPECT_GE(Height(frame.activeMinCaption), 27);
+    // Switching between active and inactive must not move anything: each pair has one size and one slicing.
+    const std::pair<const SkinImageBase*, const SkinImageBase*> pairs[] = {
+        {&frame.activeLeft, &frame.inactiveLeft},       {&frame.activeRight, &frame.inactiveRight},
+        {&frame.activeTop, &frame.inactiveTop},         {&frame.activeBottom, &frame.inactiveBottom},
+        {&frame.activeMinCaption, &frame.inactiveMinCaption}, {&frame.menuBarBk, &frame.menuBarBkInactive}};
+    for (const auto& [active, inactive] : pairs) {
+        SCOPED_TRACE(active->name + " " + std::to_string(active->left) + "," + std::to_string(active->top));
+        EXPECT_EQ(Width(*active), Width(*inactive));
+        EXPECT_EQ(Height(*active), Height(*inactive));
+        EXPECT_EQ(std::tie(active->leftWidth, active->topHeight, active->rightWidth, active->bottomHeight),
+                  std::tie(inactive->leftWidth, inactive->topHeight, inactive->rightWidth, inactive->bottomHeight));
+    }
+
+    // The menu bar holds its items and the MDI buttons; every MDI state has the size of its Normal state.
+    EXPECT_LE(frame.menuBarItemHeight, frame.menuBarHeight);
+    for (const auto* states : {&frame.mdiRestore, &frame.mdiMin, &frame.mdiClose})
+        for (const SkinImageBase& state : *states) {
+            EXPECT_EQ(Width(state), Width((*states)[0]));
+            EXPECT_EQ(Height(state), Height((*states)[0]));
+            EXPECT_LE(Height(state), frame.menuBarHeight);
+        }
+    // Check marks, their backgrounds, the arrows and the separator fit into one menu item.
+    const SkinPopupMenu& menu = frame.menu;
+    for (const SkinImageBase* image : {&menu.check, &menu.radio, &menu.checkBk, &menu.radioBk, &menu.arrow,
+                                       &menu.arrowHighlighted, &menu.separator})
+        EXPECT_LE(Height(*image), menu.itemHeight) << image->left << "," << image->top;
+    // The item text starts right of the vertical bar.
+    for (const SkinTextStyle& style : menu.text) EXPECT_GE(style.leftOffset, Width(menu.vbar));
 }
 
 TEST(SampleSkin, EveryImageNamesAPictureThatDecodesAndEveryPictureIsUsed) {
@@ -179,9 +352,12 @@ TEST(SampleSkin, EveryImageNamesAPictureThatDecodesAndEveryPictureIsUsed) {
     const int captionButtonImages = check.named - frameImages;
     ForEachImage(doc->Buttons(), check);
     const int buttonImages = check.named - frameImages - captionButtonImages;
+    ForEachImage(doc->ToolWindows(), check);
+    const int toolWindowImages = check.named - frameImages - captionButtonImages - buttonImages;
     EXPECT_GE(frameImages, 40);             // borders, captions, menu bar, MDI buttons, popup menu
-    EXPECT_EQ(captionButtonImages, 2 * 14);  // seven faces and seven glyphs each
+    EXPECT_EQ(captionButtonImages, 6 * 14);  // seven faces and seven glyphs each: five on the frame, one on the palette
     EXPECT_EQ(buttonImages, 2 * 5);
+    EXPECT_EQ(toolWindowImages, 8);          // its borders, active and inactive
     for (size_t i = 0; i < doc->Pictures().Count(); ++i)
         EXPECT_EQ(check.usedPictures.count(doc->Pictures().At(i)->name), 1u)
             << doc->Pictures().At(i)->name << " is carried but drawn by nothing";

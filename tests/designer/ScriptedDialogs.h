@@ -27,6 +27,9 @@ public:
     // Skin Image Editor answers: a reference is OK with that result, nullopt (or none left) is Cancel.
     std::deque<std::optional<SkinImageBase>> images;
     std::deque<std::optional<SkinTextStyle>> textStyles;  // nullopt or an empty deque: Cancel
+    // Menu-item entry editor answers (nullopt or none left: Cancel) and the picture names each one offered.
+    std::deque<std::optional<CheckImageMap>> menuItemImages;
+    QList<QStringList> offeredPictureNames;
 
     QString OpenFileName(QWidget*, const QString&, const QString&) override {
         log << QStringLiteral("open-dialog");
@@ -90,6 +93,17 @@ public:
         images.pop_front();
         if (!answer) return false;
         *image = *answer;
+        return true;
+    }
+
+    bool EditMenuItemImages(QWidget*, const QStringList& pictureNames, CheckImageMap* entries) override {
+        log << QStringLiteral("menu-item-images: %1").arg(entries->size());
+        offeredPictureNames << pictureNames;
+        if (menuItemImages.empty()) return false;
+        const std::optional<CheckImageMap> answer = menuItemImages.front();
+        menuItemImages.pop_front();
+        if (!answer) return false;
+        *entries = *answer;
         return true;
     }
 

@@ -1,6 +1,7 @@
 // The Text Style dialog and its sample: the sample places and shadows the text as the style says (checked
 // on rendered pixels), every control reaches its member, the ranges hold, a cancelled colour choice keeps
-// the colour, and through the dialog provider OK writes the whole style while Cancel writes nothing.
+// the colour, through the dialog provider OK writes the whole style while Cancel writes nothing, and numbers
+// stored outside the spins' ranges come back as they were unless the user changed them.
 
 #include <gtest/gtest.h>
 
@@ -8,12 +9,16 @@
 #include <QButtonGroup>
 #include <QDialogButtonBox>
 #include <QImage>
+#include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
+#include <QTest>
 #include <QTimer>
 #include <QToolButton>
+
+#include <functional>
 
 #include "designer/DialogProvider.h"
 #include "designer/dialogs/StyledSample.h"
@@ -298,6 +303,123 @@ TEST(TextStyleDlg, ThroughTheProviderCancelWritesNothing) {
     SkinTextStyle style = before;
     EXPECT_FALSE(runProviderDialog(&style, false));
     EXPECT_EQ(style, before);
+}
+
+// ---- numbers outside the spins' ranges: the ranges limit what the user enters, nothing else
+
+// A style as older skins or other tools may hold it: every number beyond what the spins allow.
+SkinTextStyle outOfRange() {
+    SkinTextStyle s;
+    s.horzAlign = 2;
+    s.vertAlign = 0;
+    s.effect = 1;
+    s.textColor = Color(250, 200, 90);
+    s.shadowColor = Color(60, 30, 0);
+    s.shadowHSpace = 80;
+    s.shadowVSpace = -70;
+    s.leftOffset = -5;
+    s.rightOffset = 2000;
+    s.topOffset = 1001;
+    s.bottomOffset = -1;
+    return s;
+}
+
+// Runs the real provider on *style and lets `act` do something to the dialog before OK.
+bool runProviderWith(SkinTextStyle* style, const std::function<void(CTextStyle&)>& act) {
+    QtDialogProvider provider;
+    bool seen = false;
+    QTimer::singleShot(0, [&] {
+        auto* dialog = qobject_cast<CTextStyle*>(QApplication::activeModalWidget());
+        if (!dialog)
+            return;
+        seen = true;
+        act(*dialog);
+        dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+    });
+    const bool result = provider.EditTextStyle(nullptr, SystemEnvironment::Default(), style);
+    EXPECT_TRUE(seen) << "the dialog was shown";
+    return result;
+}
+
+TEST(TextStyleDlgExact, OkWithoutTouchingHandsBackTheRecordAsItWas) {
+    SkinTextStyle style = outOfRange();
+    EXPECT_TRUE(runProviderWith(&style, [](CTextStyle&) {}));
+    EXPECT_EQ(style, outOfRange());
+
+    // Also when the user only looked: focus went through every spin and the dialog was shown.
+    EXPECT_TRUE(runProviderWith(&style, [](CTextStyle& dialog) {
+        for (QSpinBox* spin : dialog.findChildren<QSpinBox*>()) {
+            spin->setFocus();
+            QCoreApplication::processEvents();
+        }
+    }));
+    EXPECT_EQ(style, outOfRange());
+}
+
+TEST(TextStyleDlgExact, TheSpinsAndTheSampleShowTheStoredNumbers) {
+    CTextStyle dialog(outOfRange());
+    EXPECT_EQ(child<QSpinBox>(dialog, "shadowX")->text(), QStringLiteral("80"));
+    EXPECT_EQ(child<QSpinBox>(dialog, "shadowY")->text(), QStringLiteral("-70"));
+    EXPECT_EQ(child<QSpinBox>(dialog, "rightOffset")->text(), QStringLiteral("2000"));
+    EXPECT_EQ(child<QSpinBox>(dialog, "bottomOffset")->text(), QStringLiteral("-1"));
+    EXPECT_EQ(dialog.Sample()->Look().shadowX, 80);
+    EXPECT_EQ(dialog.Sample()->Look().shadowY, -70);
+}
+
+// One field changed by the user, the rest left: only that member differs from the stored record.
+struct OneTouch {
+    const char* spin;
+    int steps;  // stepped by the user
+    int SkinTextStyle::*member;
+    int expected;  // the range's limit moved by the steps
+};
+
+class TextStyleOneTouchTest : public ::testing::TestWithParam<OneTouch> {};
+
+TEST_P(TextStyleOneTouchTest, OnlyTheTouchedMemberChanges) {
+    const OneTouch& c = GetParam();
+    SkinTextStyle style = outOfRange();
+    EXPECT_TRUE(runProviderWith(&style, [&](CTextStyle& dialog) { child<QSpinBox>(dialog, c.spin)->stepBy(c.steps); }));
+    SkinTextStyle expected = outOfRange();
+    expected.*c.member = c.expected;
+    EXPECT_EQ(style, expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, TextStyleOneTouchTest,
+    ::testing::Values(OneTouch{"shadowX", -1, &SkinTextStyle::shadowHSpace, 50 - 1},
+                      OneTouch{"shadowY", 2, &SkinTextStyle::shadowVSpace, -50 + 2},
+                      OneTouch{"leftOffset", 3, &SkinTextStyle::leftOffset, 0 + 3},
+                      OneTouch{"rightOffset", -10, &SkinTextStyle::rightOffset, 1000 - 10},
+                      OneTouch{"topOffset", 1, &SkinTextStyle::topOffset, 1000},  // stepping past the limit stops there
+                      OneTouch{"bottomOffset", -1, &SkinTextStyle::bottomOffset, 0}),
+    [](const ::testing::TestParamInfo<OneTouch>& info) { return std::string(info.param.spin); });
+
+TEST(TextStyleDlgExact, ATypedNumberIsWrittenAsTheSpinShowsIt) {
+    SkinTextStyle style = outOfRange();
+    EXPECT_TRUE(runProviderWith(&style, [](CTextStyle& dialog) {
+        QSpinBox* spin = child<QSpinBox>(dialog, "topOffset");
+        auto* edit = spin->findChild<QLineEdit*>();
+        edit->selectAll();
+        QTest::keyClicks(edit, QStringLiteral("1000"));  // the limit, right under 1001
+    }));
+    SkinTextStyle expected = outOfRange();
+    expected.topOffset = 1000;
+    EXPECT_EQ(style, expected);
+}
+
+TEST(TextStyleDlgExact, ChangingOnlyARadioOrAColourKeepsEveryNumber) {
+    SkinTextStyle style = outOfRange();
+    EXPECT_TRUE(runProviderWith(&style, [](CTextStyle& dialog) {
+        child<QRadioButton>(dialog, "horzAlign0")->click();
+        dialog.SetColorChooser(
+            [](QWidget*, const QColor&, const QString&) { return std::optional<QColor>(QColor(1, 2, 3)); });
+        child<QToolButton>(dialog, "textColorButton")->click();
+    }));
+    SkinTextStyle expected = outOfRange();
+    expected.horzAlign = 0;
+    expected.textColor = Color(1, 2, 3);
+    EXPECT_EQ(style, expected);
 }
 
 }  // namespace

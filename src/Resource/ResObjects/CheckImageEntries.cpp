@@ -4,6 +4,16 @@
 #include "Resource/RecordSchema.h"
 #include "Resource/TextUtil.h"
 
+void ResolveCheckImages(CheckImageEntry& entry, const PictureResolver& resolve) {
+    auto find = [&resolve](const std::string& name) -> std::shared_ptr<const CEnBitmap> {
+        return resolve && !name.empty() ? resolve(name) : nullptr;
+    };
+    entry.check = find(entry.checkImage);
+    entry.checkGrey = entry.check ? MakeGreyCopy(*entry.check) : nullptr;
+    entry.uncheck = find(entry.uncheckImage);
+    entry.uncheckGrey = entry.uncheck ? MakeGreyCopy(*entry.uncheck) : nullptr;
+}
+
 void LoadCheckImageEntries(const ConfigReader& in, const std::string& prefix, const char* itemPattern,
                            bool withDoubleRow, CheckImageMap& map) {
     map.clear();
@@ -16,10 +26,7 @@ void LoadCheckImageEntries(const ConfigReader& in, const std::string& prefix, co
         e.checkImage = vd::CutToCapacity(in.GetString(item + "CheckImage", ""), kText255);
         e.uncheckImage = vd::CutToCapacity(in.GetString(item + "UnCheckImage", ""), kText255);
         if (withDoubleRow) e.doubleRow = vd::Atoi(in.GetString(item + "DoubleRow", ""));
-        e.check = in.ResolvePicture(e.checkImage);
-        if (e.check) e.checkGrey = MakeGreyCopy(*e.check);
-        e.uncheck = in.ResolvePicture(e.uncheckImage);
-        if (e.uncheck) e.uncheckGrey = MakeGreyCopy(*e.uncheck);
+        ResolveCheckImages(e, [&in](std::string_view name) { return in.ResolvePicture(name); });
         map[e.id] = std::move(e);  // a repeated ID: the later entry wins
     }
 }

@@ -31,6 +31,10 @@ struct CheckImageEntry {
 // Keyed by command or menu-item ID; ordered, so saving is deterministic.
 using CheckImageMap = std::map<int, CheckImageEntry>;
 
+// Looks both pictures up by name and makes their grey copies (none for icons, cursors or unknown names);
+// called when loading and whenever an entry's names are edited, so the copies always match the names.
+void ResolveCheckImages(CheckImageEntry& entry, const PictureResolver& resolve);
+
 // itemPattern is "MenuItem%d" or "Item%d"; withDoubleRow adds the menus' two-row flag.
 void LoadCheckImageEntries(const ConfigReader& in, const std::string& prefix, const char* itemPattern,
                            bool withDoubleRow, CheckImageMap& map);

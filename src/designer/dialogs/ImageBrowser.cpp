@@ -13,6 +13,7 @@
 #include "Resource/SkinDocument.h"
 #include "designer/ImageLoading.h"
 #include "designer/SkinSession.h"
+#include "designer/dialogs/ExactSpinBox.h"
 #include "designer/dialogs/ImageCanvas.h"
 #include "designer/dialogs/SelectionClipboard.h"
 #include "designer/dialogs/SlicePreview.h"
@@ -118,10 +119,10 @@ void CImageBrowser::SelectPictureByName(const std::string& name) {
             m_list->scrollToItem(match);
         }
     }
-    if (match) ShowSelectedPicture();
+    if (match) ShowSelectedPicture(false);
 }
 
-void CImageBrowser::ShowSelectedPicture() {
+void CImageBrowser::ShowSelectedPicture(bool fitSelection) {
     const QList<QListWidgetItem*> selected = m_list->selectedItems();
     QListWidgetItem* item = selected.isEmpty() ? nullptr : selected.first();
     if (item) {
@@ -135,14 +136,17 @@ void CImageBrowser::ShowSelectedPicture() {
         m_canvas->SetPage(nullptr);
         m_image.name.clear();
     }
-    // Right and bottom edges cannot pass the picture; without one every number goes up to 99999.
+    // Right and bottom edges cannot be entered past the picture; without one every number goes up to 99999.
     const QSize pic = PictureSize();
     {
-        // The spin boxes may still show older numbers than the reference: they are refreshed below, where
-        // a smaller maximum cuts the reference's numbers too.
+        // Only the range: the numbers are loaded again below, from the reference.
         const QSignalBlocker right(m_selSpins[2]), bottom(m_selSpins[3]);
         m_selSpins[2]->setMaximum(pic.isEmpty() ? kNumberMax : pic.width());
         m_selSpins[3]->setMaximum(pic.isEmpty() ? kNumberMax : pic.height());
+    }
+    if (fitSelection && !pic.isEmpty()) {
+        m_image.right = std::min(m_image.right, pic.width());
+        m_image.bottom = std::min(m_image.bottom, pic.height());
     }
     Refresh();
 }
@@ -156,14 +160,15 @@ void CImageBrowser::OnSpinChanged() {
 }
 
 void CImageBrowser::ReadSpins() {
-    m_image.left = m_selSpins[0]->value();
-    m_image.top = m_selSpins[1]->value();
-    m_image.right = m_selSpins[2]->value();
-    m_image.bottom = m_selSpins[3]->value();
-    m_image.leftWidth = m_marginSpins[0]->value();
-    m_image.topHeight = m_marginSpins[1]->value();
-    m_image.rightWidth = m_marginSpins[2]->value();
-    m_image.bottomHeight = m_marginSpins[3]->value();
+    // Numbers the user did not change stay as they were, even outside the spins' ranges.
+    m_image.left = m_selSpins[0]->ExactValue();
+    m_image.top = m_selSpins[1]->ExactValue();
+    m_image.right = m_selSpins[2]->ExactValue();
+    m_image.bottom = m_selSpins[3]->ExactValue();
+    m_image.leftWidth = m_marginSpins[0]->ExactValue();
+    m_image.topHeight = m_marginSpins[1]->ExactValue();
+    m_image.rightWidth = m_marginSpins[2]->ExactValue();
+    m_image.bottomHeight = m_marginSpins[3]->ExactValue();
 }
 
 void CImageBrowser::OnPageChanged(const Rect& selection, const Rect& margins) {
@@ -183,13 +188,9 @@ void CImageBrowser::Refresh() {
     const int sel[4] = {m_image.left, m_image.top, m_image.right, m_image.bottom};
     const int mar[4] = {m_image.leftWidth, m_image.topHeight, m_image.rightWidth, m_image.bottomHeight};
     for (size_t i = 0; i < 4; ++i) {
-        const QSignalBlocker a(m_selSpins[i]);
-        const QSignalBlocker b(m_marginSpins[i]);
-        m_selSpins[i]->setValue(sel[i]);
-        m_marginSpins[i]->setValue(mar[i]);
+        m_selSpins[i]->Load(sel[i]);
+        m_marginSpins[i]->Load(mar[i]);
     }
-    // The spin boxes keep numbers in their ranges; the reference holds what they show.
-    ReadSpins();
     for (EdgeMode mode : {EdgeMode::Left, EdgeMode::Right, EdgeMode::Top, EdgeMode::Bottom, EdgeMode::Client}) {
         QToolButton* button = m_modeButtons[static_cast<size_t>(mode)];
         const QSignalBlocker block(button);
@@ -271,7 +272,7 @@ void CImageBrowser::PasteSelection() {
     if (pasted.name.empty() || m_list->selectedItems().isEmpty()) {
         const QSignalBlocker block(m_list);
         m_list->clearSelection();
-        ShowSelectedPicture();
+        ShowSelectedPicture(false);
     }
     const std::string name = m_image.name;
     m_image = pasted;
@@ -305,7 +306,7 @@ void CImageBrowser::ResetAll() {
         m_list->clearSelection();
         m_list->setCurrentItem(nullptr);
     }
-    ShowSelectedPicture();
+    ShowSelectedPicture(false);
 }
 
 void CImageBrowser::SetAllModes(bool stretch) {

@@ -6,7 +6,9 @@
 //
 // The editor works on a copy of the reference; the caller reads Image() after OK. It writes nothing into
 // the document except through "Open Image" (an undoable Load Image). Its page stops reporting to it as soon
-// as the dialog closes, so nothing is ever written into a closed editor.
+// as the dialog closes, so nothing is ever written into a closed editor. The spin ranges limit only what the
+// user enters: a number of the reference outside them (a rectangle past the picture, a negative edge) comes
+// back exactly as it was unless the user changes it.
 
 #include <QDialog>
 
@@ -17,6 +19,7 @@
 #include "designer/dialogs/ImageBrowserMenu.h"
 #include "designer/dialogs/SliceGeometry.h"
 
+class CExactSpinBox;
 class CImageCanvas;
 class CPictureProperty;
 class CSelectionClipboard;
@@ -63,8 +66,9 @@ public:
     CSlicePreview* Preview() const { return m_preview; }
     CImageBrowserMenu& Menu() const { return *m_menu; }
     QListWidget* PictureList() const { return m_list; }
-    QSpinBox* SelectionSpin(int side) const { return m_selSpins[static_cast<size_t>(side)]; }  // left, top, right, bottom
-    QSpinBox* MarginSpin(int side) const { return m_marginSpins[static_cast<size_t>(side)]; }
+    // side: left, top, right, bottom
+    CExactSpinBox* SelectionSpin(int side) const { return m_selSpins[static_cast<size_t>(side)]; }
+    CExactSpinBox* MarginSpin(int side) const { return m_marginSpins[static_cast<size_t>(side)]; }
     QToolButton* ModeButton(EdgeMode mode) const { return m_modeButtons[static_cast<size_t>(mode)]; }
     QLabel* WarningLabel() const { return m_warning; }
     // The size of the picture on the canvas; empty without one.
@@ -83,7 +87,9 @@ private:
     QWidget* BuildMarginsGroup();
     QWidget* BuildPreviewGroup();
     void FillPictureList();
-    void ShowSelectedPicture();
+    // Shows the list's selected picture. `fitSelection`: the user chose it, so the right and bottom edges
+    // are cut to its size; a picture shown for a reference being loaded leaves the numbers alone.
+    void ShowSelectedPicture(bool fitSelection);
     void SelectPictureByName(const std::string& name);
     void OnSpinChanged();
     // The selection and margins from the spin boxes into the reference.
@@ -106,8 +112,8 @@ private:
     CSlicePreview* m_preview = nullptr;
     CImageBrowserMenu* m_menu = nullptr;
     QListWidget* m_list = nullptr;
-    std::array<QSpinBox*, 4> m_selSpins{};
-    std::array<QSpinBox*, 4> m_marginSpins{};
+    std::array<CExactSpinBox*, 4> m_selSpins{};
+    std::array<CExactSpinBox*, 4> m_marginSpins{};
     std::array<QToolButton*, 5> m_modeButtons{};
     QSpinBox* m_previewWidth = nullptr;
     QSpinBox* m_previewHeight = nullptr;

@@ -14,13 +14,14 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "designer/dialogs/ExactSpinBox.h"
 #include "designer/dialogs/ImageCanvas.h"
 #include "designer/dialogs/SlicePreview.h"
 
 namespace {
 
-QSpinBox* MakeSpin(QWidget* parent, const char* name, const QString& tip) {
-    auto* spin = new QSpinBox(parent);
+CExactSpinBox* MakeSpin(QWidget* parent, const char* name, const QString& tip) {
+    auto* spin = new CExactSpinBox(parent);
     spin->setObjectName(QLatin1String(name));
     spin->setRange(0, 99999);
     spin->setToolTip(tip);
@@ -49,7 +50,7 @@ void CImageBrowser::BuildControls() {
     m_list->setMinimumHeight(120);
     pictureLayout->addWidget(m_list);
     left->addWidget(pictures, 1);
-    connect(m_list, &QListWidget::itemSelectionChanged, this, [this] { ShowSelectedPicture(); });
+    connect(m_list, &QListWidget::itemSelectionChanged, this, [this] { ShowSelectedPicture(true); });
 
     // ---- middle: canvas ----
     m_canvas = new CImageCanvas(this);

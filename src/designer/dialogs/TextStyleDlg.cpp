@@ -17,6 +17,7 @@
 
 #include <string>
 
+#include "designer/dialogs/ExactSpinBox.h"
 #include "designer/dialogs/StyledSample.h"
 #include "platform/QtConvert.h"
 
@@ -195,12 +196,11 @@ QWidget* CTextStyle::BuildOffsets() {
     return box;
 }
 
-QSpinBox* CTextStyle::Spin(const char* name, int minimum, int maximum, int value) {
-    auto* spin = new QSpinBox(this);
+CExactSpinBox* CTextStyle::Spin(const char* name, int minimum, int maximum, int value) {
+    auto* spin = new CExactSpinBox(this);
     spin->setObjectName(QString::fromLatin1(name));
     spin->setRange(minimum, maximum);
-    // A stored value outside the range is shown clamped; it is written back clamped only on OK.
-    spin->setValue(value);
+    spin->Load(value);
     spin->setAccelerated(true);
     return spin;
 }
@@ -214,12 +214,12 @@ SkinTextStyle CTextStyle::Style() const {
         s.vertAlign = m_vert->checkedId();
     if (m_effect->checkedId() >= 0)
         s.effect = m_effect->checkedId();
-    s.shadowHSpace = m_shadowX->value();
-    s.shadowVSpace = m_shadowY->value();
-    s.leftOffset = m_left->value();
-    s.rightOffset = m_right->value();
-    s.topOffset = m_top->value();
-    s.bottomOffset = m_bottom->value();
+    s.shadowHSpace = m_shadowX->ExactValue();
+    s.shadowVSpace = m_shadowY->ExactValue();
+    s.leftOffset = m_left->ExactValue();
+    s.rightOffset = m_right->ExactValue();
+    s.topOffset = m_top->ExactValue();
+    s.bottomOffset = m_bottom->ExactValue();
     return s;
 }
 

@@ -1,7 +1,8 @@
 #pragma once
 // The Text Style dialog: alignment, effect, shadow spacing, insets and both colours of one text style, with
 // a sample that follows every change at once. It edits a copy: the caller reads Style() after OK, so Cancel
-// leaves the record exactly as it was.
+// leaves the record exactly as it was. The spin ranges limit only what the user enters: a stored number
+// outside them comes back unchanged unless the user edits that number.
 
 #include <QDialog>
 
@@ -11,9 +12,9 @@
 #include "Resource/SkinRecords.h"
 #include "Resource/SystemEnvironment.h"
 
+class CExactSpinBox;
 class CMyStatic;
 class QButtonGroup;
-class QSpinBox;
 class QToolButton;
 
 class CTextStyle : public QDialog {
@@ -41,7 +42,7 @@ private:
     QWidget* BuildAlignment();
     QWidget* BuildEffect();
     QWidget* BuildOffsets();
-    QSpinBox* Spin(const char* name, int minimum, int maximum, int value);
+    CExactSpinBox* Spin(const char* name, int minimum, int maximum, int value);
     void ChooseTextColor();
     void ChooseShadowColor();
     void UpdateSample();
@@ -50,12 +51,12 @@ private:
     QButtonGroup* m_horz = nullptr;
     QButtonGroup* m_vert = nullptr;
     QButtonGroup* m_effect = nullptr;
-    QSpinBox* m_shadowX = nullptr;
-    QSpinBox* m_shadowY = nullptr;
-    QSpinBox* m_left = nullptr;
-    QSpinBox* m_right = nullptr;
-    QSpinBox* m_top = nullptr;
-    QSpinBox* m_bottom = nullptr;
+    CExactSpinBox* m_shadowX = nullptr;
+    CExactSpinBox* m_shadowY = nullptr;
+    CExactSpinBox* m_left = nullptr;
+    CExactSpinBox* m_right = nullptr;
+    CExactSpinBox* m_top = nullptr;
+    CExactSpinBox* m_bottom = nullptr;
     CMyStatic* m_textSwatch = nullptr;
     CMyStatic* m_shadowSwatch = nullptr;
     CMyStatic* m_sample = nullptr;

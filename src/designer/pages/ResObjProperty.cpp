@@ -7,6 +7,7 @@
 #include "designer/SkinSession.h"
 #include "designer/propertygrid/PropertyGrid.h"
 #include "platform/SystemColors.h"
+#include "preview/PreviewCommon.h"
 
 CResObjProperty::CResObjProperty(int typeBase, int idRange) : m_nTypeBase(typeBase), m_nIdRange(idRange) {}
 
@@ -164,17 +165,7 @@ void CResObjProperty::DrawView(QPainter& painter, const QRect& client, QPoint sc
 }
 
 void CResObjProperty::DrawCheckerboard(QPainter& painter, int left, int top, int right, int bottom) {
-    const int w = right - left;
-    const int h = bottom - top;
-    if (w <= 0 || h <= 0) return;
-    painter.save();
-    painter.setClipRect(QRect(left, top, w, h));
-    painter.fillRect(QRect(left, top, w, h), QColor(255, 255, 255));
-    const QColor silver(192, 192, 192);
-    for (int row = 0; row < h / 8 + 1; ++row)
-        for (int col = 0; col < w / 8 + 1; ++col)
-            if ((row % 2) == (col % 2)) painter.fillRect(QRect(left + col * 8, top + row * 8, 8, 8), silver);
-    painter.restore();
+    vd::preview::DrawCheckerboard(painter, QRect(left, top, right - left, bottom - top));
 }
 
 void CResObjProperty::DrawGrips(QPainter& painter, const QRect& rc, const QColor& color) const {

@@ -13,12 +13,14 @@
 #include "designer/SkinSession.h"
 #include "designer/pages/ResObjProperty.h"
 #include "designer/propertygrid/PropertyBuilders.h"
+#include "designer/propertygrid/PositionBuilder.h"
 #include "designer/propertygrid/PropertyGrid.h"
 #include "designer/propertygrid/SliderItem.h"
 #include "designer/propertygrid/TextStyleItem.h"
 #include "designer/undo/EditObjectCommand.h"
 #include "designer/undo/SliderDragCommand.h"
 #include "designer/undo/UndoIds.h"
+#include "preview/PreviewKind.h"
 
 template <class Coll>
 class CTypedPage : public CResObjProperty {
@@ -55,6 +57,29 @@ public:
             // The view stores the size once, when the drag ends, so each drag is its own undo step.
             kNoMerge);
     }
+
+    // The kind's preview from the preview library, drawn with the page's selectors; nothing for kinds
+    // without one or without a selected object.
+    void DrawPreview(QPainter& painter, const QRect& rc) override {
+        const vd::preview::PreviewKind* kind = vd::preview::FindPreviewKind(m_nTypeBase);
+        R* r = Current();
+        if (!kind || !r || rc.isEmpty()) return;
+        const vd::preview::SelectorValues selectors = PreviewSelectors();
+        painter.save();
+        painter.translate(rc.topLeft());
+        painter.setClipRect(QRect(QPoint(0, 0), rc.size()), Qt::IntersectClip);
+        kind->draw(painter, vd::preview::PreviewContext{m_pSession->Document(), *r, selectors, rc.size()});
+        painter.restore();
+    }
+
+    bool IsResizable() const override {
+        const vd::preview::PreviewKind* kind = vd::preview::FindPreviewKind(m_nTypeBase);
+        R* r = Current();
+        return !kind || !r || kind->Resizable(m_pSession->Document(), *r);
+    }
+
+    // The values of the preview selectors ("State", ...) the page's grid and mouse have chosen.
+    virtual vd::preview::SelectorValues PreviewSelectors() const { return {}; }
 
 protected:
     // Pushes one undoable change of the current object, described by the row's caption.
@@ -173,6 +198,36 @@ protected:
         return vd::addColor(parent, caption, b);
     }
 
+    // The field stored under `key` with the given type: several members may share one key ("Caption" is
+    // a frame's name, its caption font and its caption text style). Null when the kind has none.
+    static const Field* FindField(std::string_view key, FieldType type) {
+        for (const Field& f : Coll::Table().Fields())
+            if (f.key == key && f.type == type && f.phase != FieldPhase::SaveOnly) return &f;
+        return nullptr;
+    }
+
+    // A font row over a font field; one edit replaces the whole LOGFONT in one undoable step, and the new
+    // record's font is the row's default.
+    vd::FontItem* AddFontField(vd::PropertyItem* parent, const QString& caption, const Field* f) {
+        if (!f || f->type != FieldType::Font) return nullptr;
+        const int id = m_nCurrentId;
+        std::optional<LogFont> def;
+        if constexpr (std::is_default_constructible_v<R>) {
+            R fresh;
+            if (f->applyNew) f->applyNew(fresh, m_pSession->Document().Env());
+            def = f->template Ref<LogFont>(fresh);
+        }
+        vd::Binding<LogFont> b{[this, id, f]() -> LogFont {
+                                   R* r = Record(id);
+                                   return r ? f->template Ref<LogFont>(*r) : LogFont{};
+                               },
+                               [this, id, f, caption](const LogFont& v) {
+                                   Change(id, caption, [f, v](R& r) { f->template Ref<LogFont>(r) = v; });
+                               },
+                               def};
+        return vd::addFont(parent, caption, b);
+    }
+
     // A text-style row over any style member (a state's entry of an array, say); the dialog's OK replaces
     // the whole style in one undoable step, Cancel changes nothing.
     vd::TextStyleItem* AddTextStyleField(vd::PropertyItem* parent, const QString& caption,
@@ -254,6 +309,65 @@ protected:
         const Field* f = Coll::Table().Find(key);
         if (!f || f->type != FieldType::Image) return nullptr;
         return AddImageField(parent, caption, [f](R& r) -> SkinImageBase& { return f->template Ref<SkinImageBase>(r); });
+    }
+
+    // The "Position" group over the kind's placement; each row is one undoable step, the four offsets of
+    // "Margin" and the two sizes of "Size" included. A new record's placement gives the defaults.
+    vd::PropertyItem* AddPositionField(vd::PropertyItem* parent) {
+        const Field* f = FindField("", FieldType::Placement);
+        if (!f) return nullptr;
+        const int id = m_nCurrentId;
+        const QString caption = QStringLiteral("Position");
+        auto read = [this, id, f]() -> const SkinPlacement* {
+            R* r = Record(id);
+            return r ? &f->template Ref<SkinPlacement>(*r) : nullptr;
+        };
+        auto write = [this, id, f, caption](std::function<void(SkinPlacement&)> edit) {
+            Change(id, caption, [f, edit](R& r) { edit(f->template Ref<SkinPlacement>(r)); });
+        };
+        const SkinPlacement fresh;
+        auto axis = [&](SkinPositionBase SkinPlacement::*which) {
+            auto rule = [&](int SkinPositionBase::*member) {
+                return vd::IntBinding{[read, which, member]() -> int {
+                                          const SkinPlacement* p = read();
+                                          return p ? p->*which.*member : 0;
+                                      },
+                                      [write, which, member](const int& v) {
+                                          write([which, member, v](SkinPlacement& p) { p.*which.*member = v; });
+                                      },
+                                      fresh.*which.*member};
+            };
+            // Offsets and sizes go through "Margin" and "Size" below.
+            return vd::PositionAxisBinding{rule(&SkinPositionBase::ignore), rule(&SkinPositionBase::alignType),
+                                           rule(&SkinPositionBase::spaceType), {}, {}, {}};
+        };
+        vd::Binding<QMargins> margin{
+            [read]() -> QMargins {
+                const SkinPlacement* p = read();
+                return p ? QMargins(p->horz.nearOffset, p->vert.nearOffset, p->horz.farOffset, p->vert.farOffset)
+                         : QMargins();
+            },
+            [write](const QMargins& v) {
+                write([v](SkinPlacement& p) {
+                    p.horz.nearOffset = v.left();
+                    p.vert.nearOffset = v.top();
+                    p.horz.farOffset = v.right();
+                    p.vert.farOffset = v.bottom();
+                });
+            },
+            QMargins(fresh.horz.nearOffset, fresh.vert.nearOffset, fresh.horz.farOffset, fresh.vert.farOffset)};
+        vd::Binding<QSize> size{[read]() -> QSize {
+                                    const SkinPlacement* p = read();
+                                    return p ? QSize(p->horz.sizeValue, p->vert.sizeValue) : QSize();
+                                },
+                                [write](const QSize& v) {
+                                    write([v](SkinPlacement& p) {
+                                        p.horz.sizeValue = v.width();
+                                        p.vert.sizeValue = v.height();
+                                    });
+                                },
+                                QSize(fresh.horz.sizeValue, fresh.vert.sizeValue)};
+        return vd::addPosition(parent, axis(&SkinPlacement::horz), axis(&SkinPlacement::vert), margin, size);
     }
 
     // ResourceID, Name and, for kinds that store one, the preview size.

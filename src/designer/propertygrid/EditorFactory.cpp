@@ -28,7 +28,7 @@ EditorFactory::EditorFactory() {
                    [](const PropertyItem&, QWidget* parent) -> PropertyEditor* { return new BoolEditor(parent); });
     registerEditor(PropertyItem::EnumKind, [](const PropertyItem& item, QWidget* parent) -> PropertyEditor* {
         const auto* list = dynamic_cast<const EnumItem*>(&item);
-        return list ? new EnumEditor(list->entries(), parent) : nullptr;
+        return list ? new EnumEditor(list->entries(), parent, list->iconSize()) : nullptr;
     });
     registerEditor(PropertyItem::ColorKind,
                    [](const PropertyItem&, QWidget* parent) -> PropertyEditor* { return new ColorEditor(parent); });

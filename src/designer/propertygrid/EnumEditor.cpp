@@ -6,13 +6,14 @@
 
 namespace vd {
 
-EnumEditor::EnumEditor(const QList<EnumEntry>& entries, QWidget* parent)
+EnumEditor::EnumEditor(const QList<EnumEntry>& entries, QWidget* parent, QSize iconSize)
     : PropertyEditor(parent), m_combo(new QComboBox(this)), m_entryCount(static_cast<int>(entries.size())) {
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     m_combo->setFrame(false);
+    m_combo->setIconSize(iconSize);
     for (const EnumEntry& e : entries)
-        m_combo->addItem(e.caption, e.value);
+        m_combo->addItem(e.icon, e.caption, e.value);
     layout->addWidget(m_combo);
     setFocusProxy(m_combo);
     connect(m_combo, &QComboBox::activated, this, &PropertyEditor::commitRequested);

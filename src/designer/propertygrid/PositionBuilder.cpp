@@ -17,15 +17,8 @@ IntBinding fieldOf(const std::function<SkinPositionBase*()>& axis, int SkinPosit
     return b;
 }
 
-}  // namespace
-
-PositionAxisBinding positionAxis(std::function<SkinPositionBase*()> axis, const SkinPositionBase* defaults) {
-    return {fieldOf(axis, &SkinPositionBase::ignore, defaults),     fieldOf(axis, &SkinPositionBase::alignType, defaults),
-            fieldOf(axis, &SkinPositionBase::spaceType, defaults),  fieldOf(axis, &SkinPositionBase::nearOffset, defaults),
-            fieldOf(axis, &SkinPositionBase::farOffset, defaults),  fieldOf(axis, &SkinPositionBase::sizeValue, defaults)};
-}
-
-PropertyItem* addPosition(PropertyItem* parent, const PositionAxisBinding& horz, const PositionAxisBinding& vert) {
+// The "Position" row with the six rows of both axes' rules; the caller adds "Margin" and "Size".
+PropertyItem* addRuleRows(PropertyItem* parent, const PositionAxisBinding& horz, const PositionAxisBinding& vert) {
     PropertyItem* position = addGroup(parent, QStringLiteral("Position"), false);
     addBool(position, QStringLiteral("Horz Ignore"), horz.ignore);
     addEnum(position, QStringLiteral("HorzAlign"),
@@ -45,8 +38,32 @@ PropertyItem* addPosition(PropertyItem* parent, const PositionAxisBinding& horz,
             {{QStringLiteral("Top Height"), 0}, {QStringLiteral("Bottom Height"), 1}, {QStringLiteral("Percent"), 2},
              {QStringLiteral("Fixed"), 3}},
             vert.spaceType);
-    addMargin(position, QStringLiteral("Margin"), horz.nearOffset, vert.nearOffset, horz.farOffset, vert.farOffset);
-    addSize(position, QStringLiteral("Size"), horz.sizeValue, vert.sizeValue);
+    return position;
+}
+
+constexpr char kMarginCaption[] = "Margin";
+constexpr char kSizeCaption[] = "Size";
+
+}  // namespace
+
+PositionAxisBinding positionAxis(std::function<SkinPositionBase*()> axis, const SkinPositionBase* defaults) {
+    return {fieldOf(axis, &SkinPositionBase::ignore, defaults),     fieldOf(axis, &SkinPositionBase::alignType, defaults),
+            fieldOf(axis, &SkinPositionBase::spaceType, defaults),  fieldOf(axis, &SkinPositionBase::nearOffset, defaults),
+            fieldOf(axis, &SkinPositionBase::farOffset, defaults),  fieldOf(axis, &SkinPositionBase::sizeValue, defaults)};
+}
+
+PropertyItem* addPosition(PropertyItem* parent, const PositionAxisBinding& horz, const PositionAxisBinding& vert) {
+    PropertyItem* position = addRuleRows(parent, horz, vert);
+    addMargin(position, QString::fromLatin1(kMarginCaption), horz.nearOffset, vert.nearOffset, horz.farOffset, vert.farOffset);
+    addSize(position, QString::fromLatin1(kSizeCaption), horz.sizeValue, vert.sizeValue);
+    return position;
+}
+
+PropertyItem* addPosition(PropertyItem* parent, const PositionAxisBinding& horz, const PositionAxisBinding& vert,
+                          const Binding<QMargins>& margin, const Binding<QSize>& size) {
+    PropertyItem* position = addRuleRows(parent, horz, vert);
+    addMargin(position, QString::fromLatin1(kMarginCaption), margin);
+    addSize(position, QString::fromLatin1(kSizeCaption), size);
     return position;
 }
 

@@ -5,6 +5,9 @@
 
 #include "designer/propertygrid/PropertyBinding.h"
 
+#include <QMargins>
+#include <QSize>
+
 #include <functional>
 
 struct SkinPlacement;
@@ -28,6 +31,10 @@ PositionAxisBinding positionAxis(std::function<SkinPositionBase*()> axis, const 
 
 // Adds the plain row "Position" with its eight children under parent and returns it.
 PropertyItem* addPosition(PropertyItem* parent, const PositionAxisBinding& horz, const PositionAxisBinding& vert);
+// The same with "Margin" and "Size" each written through one binding (the axes' offset and size bindings
+// are not used), so that a page can make a change of several offsets one undoable step.
+PropertyItem* addPosition(PropertyItem* parent, const PositionAxisBinding& horz, const PositionAxisBinding& vert,
+                          const Binding<QMargins>& margin, const Binding<QSize>& size);
 // The same over a placement; `placement()` is asked again on every access.
 PropertyItem* addPosition(PropertyItem* parent, std::function<SkinPlacement*()> placement,
                           const SkinPlacement* defaults = nullptr);

@@ -4,7 +4,10 @@
 
 #include <QMetaType>
 
+#include "Resource/ResObjects/CheckImageEntries.h"
 #include "Resource/Types.h"
 
 Q_DECLARE_METATYPE(Color)
 Q_DECLARE_METATYPE(LogFont)
+// The per-command check images of frame menus (and toolbars), edited as one value in their dialog.
+Q_DECLARE_METATYPE(CheckImageMap)

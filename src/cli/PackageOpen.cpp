@@ -1,0 +1,26 @@
+#include "cli/PackageOpen.h"
+
+#include "Resource/SkinDocument.h"
+
+namespace cli {
+
+std::string PasswordOption(const Options& o, const char* name) {
+    const std::string* pw = o.Get(name);
+    if (!pw) return {};
+    if (pw->size() > CSkinDocument::kPasswordMaxLength)
+        Fail(kUsage, std::string(name) + ": a skin password has at most 7 characters");
+    return *pw;
+}
+
+void OpenOrFail(CSkinDocument& doc, const std::string& path, const std::string& password) {
+    const vd::OpenResult result = doc.Open(path, password);
+    if (result == vd::OpenResult::Ok) return;
+    const std::string message = path + ": " + std::string(vd::OpenResultMessage(result));
+    switch (result) {
+    case vd::OpenResult::UnknownFormat: Fail(kUnknownFormat, message);
+    case vd::OpenResult::WrongPassword: Fail(kWrongPassword, message);
+    default: Fail(kBadPackage, message);
+    }
+}
+
+}  // namespace cli

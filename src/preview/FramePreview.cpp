@@ -1,0 +1,238 @@
+#include "preview/FramePreview.h"
+
+#include <QString>
+
+#include <algorithm>
+#include <iterator>
+
+#include "Helpers/SkinBase.h"
+#include "Resource/ResObjects/ResFrame.h"
+#include "Resource/SkinDocument.h"
+#include "platform/ArrowGlyphs.h"
+#include "platform/DrawText.h"
+#include "platform/FrameControls.h"
+#include "platform/FrameEdges.h"
+#include "platform/QtConvert.h"
+#include "platform/SystemColors.h"
+#include "preview/PreviewCommon.h"
+
+namespace vd::preview {
+namespace {
+
+// The caption band painted when the frame has no caption picture yet.
+constexpr Color kFallbackCaptionColor{0, 86, 232};
+
+// The four sample menus of the menu bar and the state picture each one shows.
+struct MenuBarSample {
+    const char* caption;
+    int state;  // index into the frame's menu bar item states
+};
+constexpr MenuBarSample kMenuBarSamples[] = {{"File", 0}, {"Edit", 1}, {"View", 3}, {"Window", 2}};
+constexpr int kMenuBarItemWidth = 50;
+constexpr int kEditSample = 1;
+// Where the popup hangs from when the "Edit" sample has no picture to draw.
+constexpr Rect kPopupAnchorFallback{10, 0, 100, 40};
+
+// The minimised child window in the client's bottom-left corner.
+constexpr int kChildWidth = 160;
+constexpr int kChildMinHeight = 27;
+constexpr int kChildIconLeft = 5;
+constexpr int kChildTextLeft = 22;
+constexpr int kChildTextRight = 107;
+constexpr int kIconSize = 16;
+
+// The popup menu's commands; text style indexes are those of SkinPopupMenu::text.
+enum PopupStyle { kTextNormal = 0, kTextHighlighted = 1, kTextDisabled = 2, kTextDefault = 3 };
+enum class PopupRow { Command, Highlighted, Separator, SubMenu };
+struct PopupSample {
+    const char* text;
+    PopupStyle style;
+    PopupRow row;
+};
+constexpr PopupSample kPopupSamples[] = {
+    {"New\tCtrl+N", kTextNormal, PopupRow::Command},
+    {"Open", kTextDisabled, PopupRow::Command},
+    {"Save", kTextHighlighted, PopupRow::Highlighted},
+    {"Save As ...", kTextDefault, PopupRow::Command},
+    {nullptr, kTextNormal, PopupRow::Separator},
+    {"Recent Files...", kTextNormal, PopupRow::SubMenu},
+    {"Exit", kTextNormal, PopupRow::Command},
+};
+constexpr int kPopupWidth = 180;
+constexpr int kPopupCommandRows = 6;
+// The sub-menu arrow without a picture: the symbol-font glyph at 9 points on a 96-dpi screen.
+constexpr int kArrowFontPointTenths = 90;
+constexpr int kScreenDpi = 96;
+
+// Sizes and offsets come from the skin file. Bounded to a range no preview reaches, the layout's sums and
+// products cannot overflow whatever a file holds.
+constexpr long long kLayoutLimit = 1 << 20;
+int Bounded(long long value) { return static_cast<int>(std::clamp(value, -kLayoutLimit, kLayoutLimit)); }
+
+int SliceWidth(const SkinImageBase& image) { return Bounded(static_cast<long long>(image.right) - image.left); }
+int SliceHeight(const SkinImageBase& image) { return Bounded(static_cast<long long>(image.bottom) - image.top); }
+bool NamesPicture(const SkinImageBase& image) { return !image.name.empty() && image.image; }
+
+QRect Ltrb(int left, int top, int right, int bottom) { return ToQRect(Rect{left, top, right, bottom}); }
+
+bool IsMainCaptionButton(int type) { return (type >= 0 && type <= 5) || type == 9; }
+
+// The window's borders, the caption and the areas inside them for one preview size.
+struct FrameLayout {
+    QRect left, right, caption, bottom, menuBar, client;
+
+    FrameLayout(const SkinFrame& f, int w, int h) {
+        const int lw = SliceWidth(f.activeLeft), rw = SliceWidth(f.activeRight);
+        const int th = SliceHeight(f.activeTop), bh = SliceHeight(f.activeBottom);
+        // HorzFit lets caption and bottom border span the width, VertFit the side borders the height.
+        const bool sidesBetween = f.defaultDraw == 0;
+        const bool captionBetween = f.defaultDraw == 1;
+        left = sidesBetween ? Ltrb(0, th, lw, h - bh) : Ltrb(0, 0, lw, h);
+        right = sidesBetween ? Ltrb(w - rw, th, w, h - bh) : Ltrb(w - rw, 0, w, h);
+        caption = captionBetween ? Ltrb(lw, 0, w - rw, th) : Ltrb(0, 0, w, th);
+        bottom = captionBetween ? Ltrb(lw, h - bh, w - rw, h) : Ltrb(0, h - bh, w, h);
+        const int mh = Bounded(f.menuBarHeight);
+        menuBar = Ltrb(lw, th, w - rw, th + mh);
+        client = Ltrb(lw, th + mh, w - rw, h - bh);
+    }
+};
+
+void DrawCaption(QPainter& painter, const SkinFrame& f, const QRect& caption) {
+    DrawImageRef(painter, caption, f.activeTop);
+    // The name and icon are shown even before a caption picture exists, over the fallback band.
+    const QString name = QString::fromStdString(f.Caption);
+    DrawStyledText(painter, name, caption, f.captionFont, f.captionActive);
+    if (!f.drawIcon) return;
+    const int offset = Bounded(f.iconLeftOffset);
+    int x = caption.x() + offset;
+    if (f.snapCaptionText) {
+        QRect text;
+        DrawStyledText(painter, name, caption, f.captionFont, f.captionActive, &text, false);
+        x = text.x() - offset - kIconSize;
+    }
+    DrawApplicationIcon(painter, x, caption.y() + (caption.height() - kIconSize) / 2);
+}
+
+// Close, restore and minimise at the menu bar's right end, from right to left.
+void DrawMdiButtons(QPainter& painter, const SkinFrame& f, const QRect& menuBar) {
+    const SkinImageBase& close = f.mdiClose[0];
+    const SkinImageBase& restore = f.mdiRestore[0];
+    const SkinImageBase& minimise = f.mdiMin[0];
+    const int height = SliceHeight(close);
+    const int top = menuBar.y() + (menuBar.height() - height) / 2;
+    const int closeRight = menuBar.x() + menuBar.width() - Bounded(f.menuBarBk.rightWidth);
+    const int closeLeft = closeRight - SliceWidth(close);
+    const int restoreRight = closeLeft - 2;
+    const int restoreLeft = restoreRight - SliceWidth(restore);
+    const int minimiseLeft = restoreLeft - SliceWidth(minimise);
+    DrawImageRef(painter, Ltrb(closeLeft, top, closeRight, top + height), close);
+    DrawImageRef(painter, Ltrb(restoreLeft, top, restoreRight, top + height), restore);
+    DrawImageRef(painter, Ltrb(minimiseLeft, top, restoreLeft, top + height), minimise);
+}
+
+// Draws the four sample menus; returns the rectangle the popup menu hangs from.
+QRect DrawMenuBarItems(QPainter& painter, const SkinFrame& f, const QRect& menuBar) {
+    QRect popupAnchor = ToQRect(kPopupAnchorFallback);
+    const int space = Bounded(f.menuBarItemSpace);
+    const int itemHeight = Bounded(f.menuBarItemHeight);
+    const int firstLeft = menuBar.x() + Bounded(f.menuBarBk.leftWidth) + space;
+    const int top = menuBar.y() + (menuBar.height() - itemHeight) / 2;
+    for (int i = 0; i < static_cast<int>(std::size(kMenuBarSamples)); ++i) {
+        const MenuBarSample& sample = kMenuBarSamples[i];
+        const QRect item(firstLeft + i * (space + kMenuBarItemWidth), top, kMenuBarItemWidth, itemHeight);
+        if (!DrawImageRef(painter, item, f.menuBarItemImages[sample.state])) continue;
+        DrawStyledText(painter, QString::fromLatin1(sample.caption), item, f.menuBarFont,
+                       f.menuBarItemStyles[sample.state]);
+        if (i == kEditSample) popupAnchor = item;
+    }
+    return popupAnchor;
+}
+
+void DrawMinimisedChild(QPainter& painter, const CSkinDocument& doc, const SkinFrame& f, const QRect& client) {
+    const int height = std::max(SliceHeight(f.activeMinCaption), kChildMinHeight);
+    const int left = client.x(), bottom = client.y() + client.height();
+    const QRect child = Ltrb(left, bottom - height, left + kChildWidth, bottom);
+    DrawImageRef(painter, child, f.activeMinCaption);
+    DrawChildWindowIcon(painter, left + kChildIconLeft, child.y() + (height - kIconSize) / 2);
+    DrawStyledText(painter, QStringLiteral("Corvalet1"),
+                   Ltrb(left + kChildTextLeft, child.y(), left + kChildTextRight, bottom), f.minCaptionFont,
+                   f.minCaptionActive);
+    DrawCaptionButtons(painter, doc, f.ID, child, IsMinimisedCaptionButton);
+}
+
+void DrawSubMenuArrow(QPainter& painter, const SkinPopupMenu& menu, const QRect& item) {
+    const int w = SliceWidth(menu.arrow), h = SliceHeight(menu.arrow);
+    const QRect arrow(item.x() + item.width() - w, item.y() + (item.height() - h) / 2, w, h);
+    if (DrawImageRef(painter, arrow, menu.arrow)) return;
+    DrawMarlettArrow(painter, item, '8', PointTenthsToPixels(kArrowFontPointTenths, kScreenDpi),
+                     ToQColor(menu.text[kTextNormal].textColor), DT_RIGHT | DT_VCENTER | DT_SINGLELINE);
+}
+
+void DrawPopupMenu(QPainter& painter, const SystemEnvironment& env, const SkinPopupMenu& menu, const QRect& anchor) {
+    const int separatorHeight = SliceHeight(menu.separator);
+    const int rowHeight = Bounded(menu.itemHeight);
+    const int topMargin = Bounded(menu.itemTopHeight), bottomMargin = Bounded(menu.itemBottomHeight);
+    const int height = kPopupCommandRows * rowHeight + separatorHeight + topMargin + bottomMargin;
+    const int left = anchor.x(), top = anchor.y() + anchor.height();
+    const QRect box(left, top, kPopupWidth, height);
+    if (!DrawImageRef(painter, box, menu.background)) {
+        painter.fillRect(box, SysColor(COLOR_BTNFACE, env));
+        Draw3dRect(painter, box, SysColor(COLOR_3DLIGHT, env), SysColor(COLOR_BTNSHADOW, env));
+    }
+    const int itemLeft = left + Bounded(menu.itemLeftWidth);
+    const int itemRight = left + kPopupWidth - Bounded(menu.itemRightWidth);
+    const int bottom = top + height;
+    DrawImageRef(painter, Ltrb(itemLeft, top + topMargin, itemLeft + SliceWidth(menu.vbar), bottom - bottomMargin),
+                 menu.vbar);
+
+    int y = top + topMargin;
+    for (const PopupSample& sample : kPopupSamples) {
+        if (sample.row == PopupRow::Separator) {
+            DrawImageRef(painter,
+                         Ltrb(itemLeft + Bounded(menu.text[kTextNormal].leftOffset), y, itemRight,
+                              y + separatorHeight),
+                         menu.separator);
+            y += separatorHeight;
+            continue;
+        }
+        const QRect item = Ltrb(itemLeft, y, itemRight, y + rowHeight);
+        if (sample.row == PopupRow::Highlighted) DrawImageRef(painter, item, menu.item);
+        DrawMenuItemText(painter, QString::fromLatin1(sample.text), item, menu.font, menu.text[sample.style]);
+        if (sample.row == PopupRow::SubMenu) DrawSubMenuArrow(painter, menu, item);
+        y += rowHeight;
+    }
+}
+
+}  // namespace
+
+void DrawFramePreview(QPainter& painter, const PreviewContext& ctx) {
+    const int w = ctx.size.width(), h = ctx.size.height();
+    if (w <= 0 || h <= 0) return;
+    const auto& f = static_cast<const SkinFrame&>(ctx.record);
+    const SystemEnvironment& env = ctx.doc.Env();
+    const FrameLayout layout(f, w, h);
+
+    // Until every border has a picture, a plain raised window stands in for the missing ones.
+    if (!NamesPicture(f.activeLeft) || !NamesPicture(f.activeRight) || !NamesPicture(f.activeTop) ||
+        !NamesPicture(f.activeBottom)) {
+        QRect whole(0, 0, w, h);
+        DrawFrameControl(painter, whole, DFC_BUTTON, DFCS_BUTTONPUSH, env);
+    }
+    if (!NamesPicture(f.activeTop))
+        painter.fillRect(Ltrb(2, 2, w - 2, SliceHeight(f.activeTop)), ToQColor(kFallbackCaptionColor));
+
+    DrawImageRef(painter, layout.left, f.activeLeft);
+    DrawImageRef(painter, layout.right, f.activeRight);
+    DrawCaption(painter, f, layout.caption);
+    DrawImageRef(painter, layout.bottom, f.activeBottom);
+    DrawImageRef(painter, layout.menuBar, f.menuBarBk);
+    DrawMdiButtons(painter, f, layout.menuBar);
+    const QRect popupAnchor = DrawMenuBarItems(painter, f, layout.menuBar);
+    if (!DrawImageRef(painter, layout.client, f.backgroundImage))
+        painter.fillRect(layout.client, ToQColor(f.background));
+    DrawMinimisedChild(painter, ctx.doc, f, layout.client);
+    DrawPopupMenu(painter, env, f.menu, popupAnchor);
+    DrawCaptionButtons(painter, ctx.doc, f.ID, QRect(0, 0, w, h), IsMainCaptionButton);
+}
+
+}  // namespace vd::preview

@@ -1,0 +1,48 @@
+#pragma once
+// Drawing shared by several previews: the checkerboard under every preview, picture references keyed by
+// magenta, the caption buttons of a frame or tool window, and the two small icons of the frame preview.
+
+#include <QImage>
+#include <QPainter>
+#include <QRect>
+
+#include <functional>
+
+#include "Helpers/SkinBase.h"
+#include "Resource/SkinRecords.h"
+
+class CSkinDocument;
+struct SkinSysButton;
+
+namespace vd::preview {
+
+// The transparent colour of every preview picture but the free frame's.
+inline constexpr Color kMagenta{255, 0, 255};
+
+// The 8 x 8 white and silver checkerboard, counted from the rectangle's top-left corner.
+void DrawCheckerboard(QPainter& painter, const QRect& rect);
+
+// Draws a picture reference sliced into rect with the key colour; false (drawing nothing) when the
+// reference names no picture, the picture is missing or empty, or rect is empty.
+bool DrawImageRef(QPainter& painter, const QRect& rect, const SkinImageBase& image, const ColorKey& key = kMagenta);
+
+// Where a caption button sits inside parent: the placement of its "ActiveNormal" slice rectangle.
+QRect CaptionButtonRect(const SkinSysButton& button, const QRect& parent);
+
+// Draws the caption buttons owned by ownerId, in collection order, that pass the filter (by type), each at
+// its placement inside parent: "ActiveNormal", or without it a window-coloured box with a 3-D edge, then
+// "ANGlyph" centred at its own size.
+void DrawCaptionButtons(QPainter& painter, const CSkinDocument& doc, int ownerId, const QRect& parent,
+                        const std::function<bool(int type)>& filter);
+
+// The caption buttons of the minimised caption (Min-Close, Min-Max, Min-Restore).
+inline bool IsMinimisedCaptionButton(int type) { return type >= 6 && type <= 8; }
+
+// The application icon of the frame preview's caption and the child-window icon of its minimised caption:
+// 16 x 16 artwork of this designer, drawn at (x, y).
+void DrawApplicationIcon(QPainter& painter, int x, int y);
+void DrawChildWindowIcon(QPainter& painter, int x, int y);
+QImage ApplicationIcon();
+QImage ChildWindowIcon();
+
+}  // namespace vd::preview

@@ -1,0 +1,18 @@
+# Fails when the preview library includes a QtWidgets header or links QtWidgets: the command-line renderer
+# and the tests draw previews without any widget.
+file(GLOB_RECURSE files ${ROOT}/src/preview/*.h ${ROOT}/src/preview/*.cpp)
+set(bad "")
+foreach(f ${files})
+  file(STRINGS ${f} lines REGEX "^[ \t]*#[ \t]*include[ \t]*[<\"](QtWidgets|QWidget|QApplication|QStyle|QAbstract[A-Za-z]*View|designer/)")
+  if(lines)
+    list(APPEND bad ${f})
+  endif()
+endforeach()
+if(bad)
+  message(FATAL_ERROR "widget headers included in the preview library: ${bad}")
+endif()
+if(LINKED MATCHES "Widgets|vornadesk_designer")
+  message(FATAL_ERROR "the preview library links widgets: ${LINKED}")
+endif()
+list(LENGTH files count)
+message(STATUS "the preview library needs no widgets (${count} files checked)")

@@ -202,28 +202,28 @@ constexpr CaptionButtonSpec kCaptionButtons[] = {
     {"AmberMinRestore", "Restore", 8, amber::kCaptionRestore, true, 1},
 };
 
-void DescribeCaptionButton(SkinSysButton& b, int frameId, const CaptionButtonSpec& spec) {
+void DescribeCaptionButton(SkinSysButton& b, int frameId, const CaptionButtonSpec& entry) {
     using namespace amber;
-    b.Caption = spec.name;
-    b.tooltip = spec.tooltip;
-    b.type = spec.type;
+    b.Caption = entry.name;
+    b.tooltip = entry.tooltip;
+    b.type = entry.type;
     b.drawText = 0;
     for (int state = 0; state < 7; ++state) {
-        b.images[state] = Slice(kCaptionButtonPicture, CaptionButtonFace(spec.kind, state), 5, 5, 5, 5);
-        b.glyphs[state] = Slice(kCaptionGlyphPicture, CaptionGlyph(spec.kind, state));
+        b.images[state] = Slice(kCaptionButtonPicture, CaptionButtonFace(entry.kind, state), 5, 5, 5, 5);
+        b.glyphs[state] = Slice(kCaptionGlyphPicture, CaptionGlyph(entry.kind, state));
     }
     // Owned caption buttons sit at their caption's right end: fixed size, a far offset from the right edge,
     // 3 pixels apart. The full caption's last row is its separator line, so its buttons centre on the rows
     // above it. The minimised caption is rounded all round, so its buttons keep clear of the corner, and
     // they are a little smaller there (the faces are sliced, so they keep their corners).
-    const int edge = spec.onMinimisedCaption ? 6 : 8;
-    const int rows = spec.onMinimisedCaption ? kCaptionHeight : kCaptionHeight - 1;
-    const int size = spec.onMinimisedCaption ? kMinCaptionButtonSize : kCaptionButtonSize;
+    const int edge = entry.onMinimisedCaption ? 6 : 8;
+    const int rows = entry.onMinimisedCaption ? kCaptionHeight : kCaptionHeight - 1;
+    const int size = entry.onMinimisedCaption ? kMinCaptionButtonSize : kCaptionButtonSize;
     b.ownerFrameId = frameId;
     b.placement.horz = {};
     b.placement.horz.alignType = 2;
     b.placement.horz.spaceType = 3;
-    b.placement.horz.farOffset = edge + spec.slot * (size + 3);
+    b.placement.horz.farOffset = edge + entry.slot * (size + 3);
     b.placement.horz.sizeValue = size;
     b.placement.horz.ignore = 0;
     b.placement.vert = {};

@@ -23,41 +23,52 @@ uint32_t TextFormatFlags(int horizontal, int vertical) {
     return flags;
 }
 
+namespace {
+
+// rect less the style's insets.
+QRect Inset(const QRect& rect, const SkinTextStyle& style) {
+    Rect r = FromQRect(rect);
+    r.left += style.leftOffset;
+    r.top += style.topOffset;
+    r.right -= style.rightOffset;
+    r.bottom -= style.bottomOffset;
+    return ToQRect(r);
+}
+
+// The text in the style's colour inside inset, its shadow first when the style has one.
+void DrawWithShadow(QPainter& painter, const QString& text, const QRect& inset, uint32_t flags,
+                    const SkinTextStyle& style) {
+    if (style.effect == 1) {
+        QRect shadow = inset.translated(style.shadowHSpace, style.shadowVSpace);
+        painter.setPen(ToQColor(style.shadowColor));
+        DrawText(painter, text, shadow, flags);
+    }
+    painter.setPen(ToQColor(style.textColor));
+    QRect target = inset;
+    DrawText(painter, text, target, flags);
+}
+
+}  // namespace
+
 void DrawStyledText(QPainter& painter, const QString& text, const QRect& rect, const LogFont& font,
                     const SkinTextStyle& style, QRect* outRect, bool draw) {
     painter.save();
     painter.setBackgroundMode(Qt::TransparentMode);
     painter.setFont(ToQFont(font));
     const uint32_t flags = TextFormatFlags(style.horzAlign, style.vertAlign);
-    Rect r = FromQRect(rect);
-    r.left += style.leftOffset;
-    r.top += style.topOffset;
-    r.right -= style.rightOffset;
-    r.bottom -= style.bottomOffset;
-    const QRect inset = ToQRect(r);
-
-    // A call that only measures draws no shadow either.
-    const bool drawsText = outRect == nullptr || draw;
-    if (style.effect == 1 && drawsText) {
-        QRect shadow = inset.translated(style.shadowHSpace, style.shadowVSpace);
-        painter.setPen(ToQColor(style.shadowColor));
-        DrawText(painter, text, shadow, flags);
-    }
-    painter.setPen(ToQColor(style.textColor));
+    const QRect inset = Inset(rect, style);
     if (outRect) {
         QRect measured = inset;
         DrawText(painter, text, measured, flags | DT_CALCRECT);
         const int width = measured.width();
         if (flags & DT_CENTER)
-            measured.moveLeft(r.left + (r.Width() - width) / 2);
+            measured.moveLeft(inset.left() + (inset.width() - width) / 2);
         else if (flags & DT_RIGHT)
-            measured.moveLeft(r.right - width);
+            measured.moveLeft(inset.left() + inset.width() - width);
         *outRect = measured;
     }
-    if (drawsText) {
-        QRect target = inset;
-        DrawText(painter, text, target, flags);
-    }
+    // A call that only measures draws no shadow either.
+    if (outRect == nullptr || draw) DrawWithShadow(painter, text, inset, flags, style);
     painter.restore();
 }
 
@@ -74,25 +85,10 @@ void DrawMenuItemText(QPainter& painter, const QString& text, const QRect& rect,
 
     // The shortcut is always one line, so only the vertical half of the style's alignment applies.
     const uint32_t vertical = style.vertAlign == 1 ? DT_VCENTER : style.vertAlign == 2 ? DT_BOTTOM : DT_TOP;
-    const uint32_t flags = DT_RIGHT | DT_SINGLELINE | vertical;
-    Rect r = FromQRect(rect);
-    r.left += style.leftOffset;
-    r.top += style.topOffset;
-    r.right -= style.rightOffset;
-    r.bottom -= style.bottomOffset;
-    const QRect inset = ToQRect(r);
-
     painter.save();
     painter.setBackgroundMode(Qt::TransparentMode);
     painter.setFont(ToQFont(font));
-    if (style.effect == 1) {
-        QRect shadow = inset.translated(style.shadowHSpace, style.shadowVSpace);
-        painter.setPen(ToQColor(style.shadowColor));
-        DrawText(painter, shortcut, shadow, flags);
-    }
-    painter.setPen(ToQColor(style.textColor));
-    QRect target = inset;
-    DrawText(painter, shortcut, target, flags);
+    DrawWithShadow(painter, shortcut, Inset(rect, style), DT_RIGHT | DT_SINGLELINE | vertical, style);
     painter.restore();
 }
 

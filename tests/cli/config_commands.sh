@@ -1,15 +1,6 @@
 #!/usr/bin/env bash
 # vornadesk-cli config new / normalize: exact output, exit codes and one-line errors.
-set -u
-cli="$1"
-tmp=$(mktemp -d)
-trap 'rm -rf "$tmp"' EXIT
-fails=0
-total=0
-check() {  # name, expected, actual
-  total=$((total+1))
-  if [ "$2" != "$3" ]; then echo "FAIL: $1"; echo "  expected: $(printf %q "$2")"; echo "  actual:   $(printf %q "$3")"; fails=$((fails+1)); fi
-}
+source "$(dirname "$0")/harness.bash"
 
 out=$("$cli" config new Buttons | od -An -c | tr -s ' \n' ' ')
 expected=$(printf '[Buttons]\r\n1ID=2001\r\n1Caption=SkinButton1\r\n1VornadeskPreviewHeight=50\r\nIndexs=1\r\n\r\n' | od -An -c | tr -s ' \n' ' ')
@@ -60,5 +51,4 @@ cmp -s "$tmp/b.ini" "$tmp/c.ini"; check "normalize from stdin is idempotent" 0 $
 printf '[Buttons]\n1ID=2001\n1VornadeskPreviewHeight=100\n1Caption=Ok\nIndexs=1\n' | "$cli" config normalize > "$tmp/d.ini"
 check "defaults dropped on normalize" "$(printf '[Buttons]\r\n1ID=2001\r\n1Caption=Ok\r\nIndexs=1\r\n\r\n')" "$(cat "$tmp/d.ini")"
 
-echo "$((total - fails)) passed, $fails failed"
-[ "$fails" -eq 0 ]
+finish

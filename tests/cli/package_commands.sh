@@ -1,16 +1,7 @@
 #!/usr/bin/env bash
 # vornadesk-cli package commands: new, info, config, resave, unpack, pack; passwords and exit codes.
-set -u
-cli="$1"
-tmp=$(mktemp -d)
-trap 'rm -rf "$tmp"' EXIT
+source "$(dirname "$0")/harness.bash"
 cd "$tmp"
-fails=0
-total=0
-check() {  # name, expected, actual
-  total=$((total+1))
-  if [ "$2" != "$3" ]; then echo "FAIL: $1"; echo "  expected: $(printf %q "$2")"; echo "  actual:   $(printf %q "$3")"; fails=$((fails+1)); fi
-}
 
 "$cli" new skin.rss Application Frames Buttons:2; check "new" 0 $?
 "$cli" config skin.rss > stored.ini
@@ -57,5 +48,4 @@ cmp -s art/pictures/broken.bmp one/pictures/broken.bmp; check "picture bytes unc
 "$cli" info >/dev/null 2>&1; check "info without a package is a usage error" 1 $?
 "$cli" info skin.rss --bogus 1 >/dev/null 2>&1; check "unknown option" 1 $?
 
-echo "$((total - fails)) passed, $fails failed"
-[ "$fails" -eq 0 ]
+finish

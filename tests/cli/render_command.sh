@@ -1,17 +1,7 @@
 #!/usr/bin/env bash
 # vornadesk-cli render: object previews as PNG files; lookup, sizes, selectors, exit codes and --all.
-set -u
-cli="$1"
-here=$(cd "$(dirname "$0")" && pwd)
-tmp=$(mktemp -d)
-trap 'rm -rf "$tmp"' EXIT
+source "$(dirname "$0")/harness.bash"
 cd "$tmp"
-fails=0
-total=0
-check() {  # name, expected, actual
-  total=$((total+1))
-  if [ "$2" != "$3" ]; then echo "FAIL: $1"; echo "  expected: $(printf %q "$2")"; echo "  actual:   $(printf %q "$3")"; fails=$((fails+1)); fi
-}
 px() { python3 "$here/png_pixel.py" "$@"; }
 # No display and no platform chosen: the command must still draw.
 render() { env -u QT_QPA_PLATFORM -u DISPLAY -u WAYLAND_DISPLAY "$cli" render "$@"; }
@@ -103,5 +93,4 @@ render skin.rss --all --size 10x10 -o all 2>/dev/null; check "--all takes no --s
 "$cli" --help | grep -q "^  render "; check "help lists render" 0 $?
 "$cli" render --help | grep -q -- "--action"; check "render help" 0 $?
 
-echo "$((total - fails)) passed, $fails failed"
-[ "$fails" -eq 0 ]
+finish

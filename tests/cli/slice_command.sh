@@ -1,17 +1,7 @@
 #!/usr/bin/env bash
 # vornadesk-cli slice: nine-part drawing of a package picture into a PNG; pixel checks and exit codes.
-set -u
-cli="$1"
-here=$(cd "$(dirname "$0")" && pwd)
-tmp=$(mktemp -d)
-trap 'rm -rf "$tmp"' EXIT
+source "$(dirname "$0")/harness.bash"
 cd "$tmp"
-fails=0
-total=0
-check() {  # name, expected, actual
-  total=$((total+1))
-  if [ "$2" != "$3" ]; then echo "FAIL: $1"; echo "  expected: $(printf %q "$2")"; echo "  actual:   $(printf %q "$3")"; fails=$((fails+1)); fi
-}
 
 if "$cli" slice --bogus 2>&1 | grep -q "without drawing support"; then
   echo "slice is not built here (no drawing library)"
@@ -127,5 +117,4 @@ check "one-line write error" 1 "$(wc -l < err.txt)"
 "$cli" --help | grep -q "^  slice "; check "help lists slice" 0 $?
 "$cli" slice --help | grep -q -- "--stretch"; check "slice help" 0 $?
 
-echo "$((total - fails)) passed, $fails failed"
-[ "$fails" -eq 0 ]
+finish

@@ -17,6 +17,7 @@
 #include "Resource/ResObjects/ResFreeFrame.h"
 #include "Resource/ResObjects/ResSysButton.h"
 #include "Resource/ResObjects/ResToolWindow.h"
+#include "PageTestSupport.h"
 #include "ScriptedDialogs.h"
 #include "designer/ChildView.h"
 #include "designer/MainFrame.h"
@@ -74,19 +75,7 @@ protected:
     }
 
     // The row at a path of captions ("Appearance/Normal/Image").
-    PropertyItem* row(const QString& path) {
-        const QStringList parts = path.split(QLatin1Char('/'));
-        PropertyItem* item = nullptr;
-        for (int i = 0; i < grid.topLevelItemCount() && !item; ++i)
-            if (grid.topLevelItem(i)->caption() == parts.first()) item = grid.topLevelItem(i);
-        for (int p = 1; p < parts.size() && item; ++p) {
-            PropertyItem* next = nullptr;
-            for (int c = 0; c < item->childCount() && !next; ++c)
-                if (item->child(c)->caption() == parts[p]) next = item->child(c);
-            item = next;
-        }
-        return item;
-    }
+    PropertyItem* row(const QString& path) { return pagetest::Row(grid, path); }
     QStringList topLevel() {
         QStringList out;
         for (int i = 0; i < grid.topLevelItemCount(); ++i) out << grid.topLevelItem(i)->caption();

@@ -17,6 +17,7 @@
 
 #include "ImageTestSupport.h"
 #include "Resource/ResObjects/ResFrame.h"
+#include "PageTestSupport.h"
 #include "ScriptedDialogs.h"
 #include "designer/SkinSession.h"
 #include "designer/pages/FrameProperty.h"
@@ -46,19 +47,7 @@ protected:
     SkinFrame& frame() { return *static_cast<SkinFrame*>(session.Document().FindItem(id)); }
 
     // The row at a path of captions ("PopupMenu/MenuItem Margin"): categories and groups, then the row.
-    PropertyItem* row(const QString& path) {
-        const QStringList parts = path.split(QLatin1Char('/'));
-        PropertyItem* item = nullptr;
-        for (int i = 0; i < grid.topLevelItemCount() && !item; ++i)
-            if (grid.topLevelItem(i)->caption() == parts.first()) item = grid.topLevelItem(i);
-        for (int p = 1; p < parts.size() && item; ++p) {
-            PropertyItem* next = nullptr;
-            for (int c = 0; c < item->childCount() && !next; ++c)
-                if (item->child(c)->caption() == parts[p]) next = item->child(c);
-            item = next;
-        }
-        return item;
-    }
+    PropertyItem* row(const QString& path) { return pagetest::Row(grid, path); }
 
     SkinSession session;
     ScriptedDialogs dialogs;
@@ -448,14 +437,7 @@ TEST_F(FramePageTest, AClickSelectsNothingAndDragsKeepTheHoverPoint) {
 
 // ---- the popup menu's per-item check images
 
-CheckImageEntry Entry(int itemId, const char* check, const char* uncheck, int twoRows) {
-    CheckImageEntry e;
-    e.id = itemId;
-    e.checkImage = check;
-    e.uncheckImage = uncheck;
-    e.doubleRow = twoRows;
-    return e;
-}
+using pagetest::Entry;
 
 // Grey level of a colour as the engine computes it.
 int Grey(QColor c) { return static_cast<int>(0.30 * c.red() + 0.59 * c.green() + 0.11 * c.blue()); }

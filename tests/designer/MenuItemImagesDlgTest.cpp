@@ -15,6 +15,7 @@
 #include <QToolButton>
 
 #include "ImageTestSupport.h"
+#include "PageTestSupport.h"
 #include "Resource/ResObjects/ResFrame.h"
 #include "designer/DialogProvider.h"
 #include "designer/SkinSession.h"
@@ -28,14 +29,7 @@ namespace {
 
 const QStringList kPictures = {"Tick.png", "Box.png", "Dot.bmp"};
 
-CheckImageEntry Entry(int itemId, const char* check, const char* uncheck, int twoRows) {
-    CheckImageEntry e;
-    e.id = itemId;
-    e.checkImage = check;
-    e.uncheckImage = uncheck;
-    e.doubleRow = twoRows;
-    return e;
-}
+using pagetest::Entry;
 
 QStringList ComboTexts(const QComboBox* combo) {
     QStringList texts;

@@ -1,5 +1,6 @@
 // Text and font tests need a font database, which exists only with a QGuiApplication. gtest_main owns
-// main(), so the application comes up in a global test environment before the first test.
+// main(), so the application comes up in a global test environment before the first test. Shared by the
+// drawing and the preview tests.
 
 #include <gtest/gtest.h>
 
@@ -20,7 +21,7 @@ public:
 
 private:
     int m_argc = 1;
-    char m_name[24] = "vornadesk_draw_tests";
+    char m_name[24] = "vornadesk_tests";
     char* m_argv[2] = {m_name, nullptr};
     std::unique_ptr<QGuiApplication> m_app;
 };

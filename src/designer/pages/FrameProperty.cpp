@@ -20,17 +20,6 @@ constexpr StateRow kMdiStates[] = {{"Normal", 0}, {"Pressed", 1}, {"Highlighted"
 // The fifth menu bar item state has no row: nothing in the designer draws it.
 constexpr StateRow kMenuBarItemStates[] = {{"Normal", 0}, {"Press", 1}, {"Highlighted", 3}, {"Disabled", 2}};
 
-// Border sub-categories of the normal frame: caption, then the active and inactive image keys.
-struct BorderRows {
-    const char* caption;
-    const char* active;
-    const char* inactive;
-};
-constexpr BorderRows kBorders[] = {{"Left", "ActiveLeft", "InactiveLeft"},
-                                   {"Right", "ActiveRight", "InactiveRight"},
-                                   {"Top", "ActiveTop", "InactiveTop"},
-                                   {"Bottom", "ActiveBottom", "InactiveBottom"}};
-
 // A caption and the key of the member its row edits.
 struct KeyRow {
     const char* caption;
@@ -74,11 +63,7 @@ void CFrameProperty::BuildProperties(vd::PropertyGrid& grid) {
 
 void CFrameProperty::AddNormalFrame(vd::PropertyGrid& grid) {
     vd::GroupItem* normal = grid.addCategory(QStringLiteral("Frame.Normal"));
-    for (const BorderRows& border : kBorders) {
-        vd::GroupItem* side = SubCategory(normal, Caption(border.caption));
-        AddImageField(side, Caption(border.active), border.active);
-        AddImageField(side, Caption(border.inactive), border.inactive);
-    }
+    for (vd::GroupItem* side : AddBorderImages(normal)) side->setExpanded(false);
     AddName(normal, QStringLiteral("Caption"));
     AddFontField(normal, QStringLiteral("Caption Font"), FindField("Caption", FieldType::Font));
     AddTextStyleField(normal, QStringLiteral("Caption TextStyle"), FindField("Caption", FieldType::TextStyle));

@@ -1,21 +1,5 @@
 #include "designer/pages/ToolWindowProperty.h"
 
-namespace {
-
-// Each border's sub-category with the keys of its active and inactive pictures, which are also the rows'
-// captions.
-struct BorderRows {
-    const char* caption;
-    const char* active;
-    const char* inactive;
-};
-constexpr BorderRows kBorders[] = {{"Left", "ActiveLeft", "InactiveLeft"},
-                                   {"Right", "ActiveRight", "InactiveRight"},
-                                   {"Top", "ActiveTop", "InactiveTop"},
-                                   {"Bottom", "ActiveBottom", "InactiveBottom"}};
-
-}  // namespace
-
 void CToolWindowProperty::BuildProperties(vd::PropertyGrid& grid) {
     const auto& table = CResToolWindow::Table();
     vd::GroupItem* general = grid.addCategory(QStringLiteral("General"));
@@ -24,11 +8,7 @@ void CToolWindowProperty::BuildProperties(vd::PropertyGrid& grid) {
     general->setExpanded(true);
 
     vd::GroupItem* look = grid.addCategory(QStringLiteral("Appearance"));
-    for (const BorderRows& border : kBorders) {
-        vd::GroupItem* group = vd::addGroup(look, QString::fromLatin1(border.caption), true);
-        AddImageField(group, QString::fromLatin1(border.active), border.active);
-        AddImageField(group, QString::fromLatin1(border.inactive), border.inactive);
-    }
+    AddBorderImages(look);
     const QString margins = QStringLiteral("Margins");
     vd::addMargin(look, margins,
                   MarginField(table.Find("LeftMargins"), table.Find("TopMargins"), table.Find("RightMargins"),

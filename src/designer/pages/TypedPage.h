@@ -6,6 +6,8 @@
 
 #include <QCoreApplication>
 
+#include <array>
+
 #include "Resource/ResourceBase.h"
 #include "Resource/SkinDocument.h"
 #include "Resource/TextUtil.h"
@@ -368,6 +370,26 @@ protected:
                                 },
                                 QSize(fresh.horz.sizeValue, fresh.vert.sizeValue)};
         return vd::addPosition(parent, axis(&SkinPlacement::horz), axis(&SkinPlacement::vert), margin, size);
+    }
+
+    // The four border sub-categories "Left", "Right", "Top" and "Bottom" under parent, each with its active
+    // and inactive picture ("ActiveLeft", "InactiveLeft", ...), for the window kinds that store them so.
+    // Returns the sub-categories in that order.
+    std::array<vd::GroupItem*, 4> AddBorderImages(vd::PropertyItem* parent) {
+        static constexpr std::array<std::array<const char*, 3>, 4> kBorders = {{
+            {"Left", "ActiveLeft", "InactiveLeft"},
+            {"Right", "ActiveRight", "InactiveRight"},
+            {"Top", "ActiveTop", "InactiveTop"},
+            {"Bottom", "ActiveBottom", "InactiveBottom"},
+        }};
+        std::array<vd::GroupItem*, 4> groups{};
+        for (size_t i = 0; i < kBorders.size(); ++i) {
+            const auto& [caption, active, inactive] = kBorders[i];
+            groups[i] = vd::addGroup(parent, QString::fromLatin1(caption), true);
+            AddImageField(groups[i], QString::fromLatin1(active), active);
+            AddImageField(groups[i], QString::fromLatin1(inactive), inactive);
+        }
+        return groups;
     }
 
     // ResourceID, Name and, for kinds that store one, the preview size.

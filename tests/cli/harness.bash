@@ -1,0 +1,18 @@
+# The shared frame of the CLI test scripts (sourced, not run): a scratch folder removed at exit, check() to
+# compare one expectation, and finish() to print the closing count and set the exit status.
+# Usage: source "$(dirname "$0")/harness.bash"; cli="$1" is the program under test.
+set -u
+cli="$1"
+here=$(cd "$(dirname "$0")" && pwd)
+tmp=$(mktemp -d)
+trap 'rm -rf "$tmp"' EXIT
+fails=0
+total=0
+check() {  # name, expected, actual
+  total=$((total+1))
+  if [ "$2" != "$3" ]; then echo "FAIL: $1"; echo "  expected: $(printf %q "$2")"; echo "  actual:   $(printf %q "$3")"; fails=$((fails+1)); fi
+}
+finish() {
+  echo "$((total - fails)) passed, $fails failed"
+  [ "$fails" -eq 0 ]
+}

@@ -44,10 +44,29 @@ int OwnerOf(const CSkinDocument& doc, int id) {
     return 0;
 }
 
-void SetOwner(SkinResStruct& r, int owner) {
-    if (auto* b = dynamic_cast<SkinButtonStruct*>(&r)) b->ownerFrameId = owner;
-    if (auto* s = dynamic_cast<SkinSysButton*>(&r)) s->ownerFrameId = owner;
-    if (auto* s = dynamic_cast<SkinStatic*>(&r)) s->ownerFrameId = owner;
+// Anchored to the owner's top right, 10 pixels in from its right edge, side x side pixels.
+void StartAtTopRight(SkinPlacement& p, int side) {
+    SkinPositionBase& h = p.horz;
+    SkinPositionBase& v = p.vert;
+    h.alignType = 2, h.spaceType = 3, h.farOffset = 10, h.sizeValue = side, h.ignore = 0;
+    v.alignType = 0, v.spaceType = 3, v.nearOffset = 0, v.sizeValue = side, v.ignore = 0;
+}
+
+// Makes r an object of owner. A newly created one also takes its starting place on the owner: buttons and
+// statics 40 x 40, caption buttons 21 x 21 (a copy keeps the place it had).
+void SetOwner(SkinResStruct& r, int owner, bool place = false) {
+    if (auto* b = dynamic_cast<SkinButtonStruct*>(&r)) {
+        b->ownerFrameId = owner;
+        if (place) StartAtTopRight(b->placement, 40);
+    }
+    if (auto* s = dynamic_cast<SkinSysButton*>(&r)) {
+        s->ownerFrameId = owner;
+        if (place) StartAtTopRight(s->placement, 21);
+    }
+    if (auto* s = dynamic_cast<SkinStatic*>(&r)) {
+        s->ownerFrameId = owner;
+        if (place) StartAtTopRight(s->placement, 40);
+    }
 }
 
 bool LessByText(const QTreeWidgetItem* a, const QTreeWidgetItem* b) {
@@ -343,14 +362,7 @@ int CProjectArea::CreateOwned(int typeBase, int ownerId) {
     }
     const int id = made->ID;
     std::unique_ptr<SkinResStruct> record = collection->TakeItem(id);
-    SetOwner(*record, ownerId);
-    if (auto* s = dynamic_cast<SkinStatic*>(record.get())) {
-        // A static placed on a frame starts 40 x 40 at the top right, 10 pixels in.
-        SkinPositionBase& h = s->placement.horz;
-        SkinPositionBase& v = s->placement.vert;
-        h.alignType = 2, h.spaceType = 3, h.farOffset = 10, h.sizeValue = 40, h.ignore = 0;
-        v.alignType = 0, v.spaceType = 3, v.nearOffset = 0, v.sizeValue = 40, v.ignore = 0;
-    }
+    SetOwner(*record, ownerId, true);
     std::vector<std::unique_ptr<SkinResStruct>> records;
     records.push_back(std::move(record));
     m_session.UndoStack().push(new AddObjectsCommand(m_session, std::move(records),

@@ -10,6 +10,7 @@
 #include <QTreeWidgetItem>
 
 #include "Resource/ResObjects/ResButton.h"
+#include "Resource/ResObjects/ResStatic.h"
 #include "Resource/ResObjects/ResSysButton.h"
 #include "Resource/SkinDocument.h"
 #include "ScriptedDialogs.h"
@@ -114,6 +115,37 @@ TEST_F(ProjectAreaTest, OwnedCaptionButtonsSitUnderTheirFrameAndGoWithIt) {
     Undo().undo();  // one step brings back the frame and its buttons, in place
     ASSERT_TRUE(m_tree->ItemForId(cap2));
     EXPECT_EQ(m_tree->ItemForId(cap2)->parent(), m_tree->ItemForId(frame));
+}
+
+// Owned objects start anchored at their frame's top right, 10 pixels in, at a fixed size: 40 for buttons
+// and statics, 21 for caption buttons.
+TEST_F(ProjectAreaTest, OwnedObjectsStartAtTheirFramesTopRight) {
+    const int frame = m_tree->CreateObject(3000);
+    struct Case {
+        int typeBase;
+        int side;
+    };
+    for (const Case c : {Case{2000, 40}, Case{3500, 21}, Case{23000, 40}}) {
+        const int id = m_tree->CreateOwned(c.typeBase, frame);
+        ASSERT_TRUE(id) << c.typeBase;
+        const SkinResStruct* made = m_frame->Session().Document().FindItem(id);
+        const SkinPlacement* p = nullptr;
+        if (auto* b = dynamic_cast<const SkinButtonStruct*>(made)) p = &b->placement;
+        if (auto* b = dynamic_cast<const SkinSysButton*>(made)) p = &b->placement;
+        if (auto* b = dynamic_cast<const SkinStatic*>(made)) p = &b->placement;
+        ASSERT_NE(p, nullptr) << c.typeBase;
+        SkinPlacement expected;
+        expected.horz.alignType = 2, expected.horz.spaceType = 3, expected.horz.farOffset = 10;
+        expected.horz.sizeValue = c.side, expected.horz.ignore = 0;
+        expected.vert.alignType = 0, expected.vert.spaceType = 3, expected.vert.sizeValue = c.side;
+        expected.vert.ignore = 0;
+        EXPECT_EQ(*p, expected) << c.typeBase;
+        // Placed in a 300-pixel-wide caption: 10 pixels short of the right edge, at the top.
+        int left = 0, top = 0, width = 0, height = 0;
+        Place(*p, Rect{0, 0, 20, 20}, Rect{0, 0, 300, 30}, left, top, width, height);
+        EXPECT_EQ(left, 300 - 10 - c.side);
+        EXPECT_EQ(top, 0);
+    }
 }
 
 TEST_F(ProjectAreaTest, PastingAFrameBringsCopiesOfItsCaptionButtons) {

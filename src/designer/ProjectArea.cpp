@@ -34,6 +34,8 @@ constexpr int kIdRole = Qt::UserRole;
 constexpr size_t kFillBatch = 400;
 
 bool IsFrameLike(int id) { return (id >= 3000 && id < 3500) || (id >= 18000 && id < 19000); }
+// A shaped window has no caption, but the buttons and statics it owns are drawn on it.
+bool IsFreeFrame(int id) { return id >= 26000 && id < 27000; }
 
 int OwnerOf(const CSkinDocument& doc, int id) {
     const SkinResStruct* r = doc.FindItem(id);
@@ -472,9 +474,10 @@ QMenu* CProjectArea::CreateContextMenu(QTreeWidgetItem* item) {
         QAction* paste = menu->addAction(tr("&Paste"), this, [this, id] { Paste(id); });
         paste->setEnabled(m_copyId != -1);
         menu->addAction(tr("&Delete"), this, [this, id] { DeleteObject(id); });
-        if (IsFrameLike(id)) {
+        if (IsFrameLike(id) || IsFreeFrame(id)) {
             menu->addSeparator();
-            menu->addAction(tr("SkinCaptionButton"), this, [this, id] { CreateOwned(3500, id); });
+            if (IsFrameLike(id))
+                menu->addAction(tr("SkinCaptionButton"), this, [this, id] { CreateOwned(3500, id); });
             menu->addAction(tr("SkinButton"), this, [this, id] { CreateOwned(2000, id); });
             menu->addAction(tr("SkinStatic"), this, [this, id] { CreateOwned(23000, id); });
         }

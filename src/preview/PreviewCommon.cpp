@@ -1,5 +1,7 @@
 #include "preview/PreviewCommon.h"
 
+#include <algorithm>
+
 #include "Helpers/SkinBaseImage.h"
 #include "Resource/ResObjects/ResSysButton.h"
 #include "Resource/SkinDocument.h"
@@ -9,18 +11,33 @@
 
 namespace vd::preview {
 
+namespace {
+
+// The checkerboard of at least w x h pixels, counted from its top-left corner.
+QImage MakeCheckerboard(int w, int h) {
+    QImage board(w, h, QImage::Format_ARGB32_Premultiplied);
+    board.fill(QColor(255, 255, 255));
+    const QRgb silver = qRgb(192, 192, 192);
+    for (int y = 0; y < h; ++y) {
+        auto* line = reinterpret_cast<QRgb*>(board.scanLine(y));
+        for (int x = 0; x < w; ++x)
+            if (((x / 8) % 2) == ((y / 8) % 2)) line[x] = silver;
+    }
+    return board;
+}
+
+}  // namespace
+
 void DrawCheckerboard(QPainter& painter, const QRect& rect) {
     if (rect.isEmpty()) return;
-    painter.save();
-    painter.setClipRect(rect, Qt::IntersectClip);
-    painter.fillRect(rect, QColor(255, 255, 255));
-    const QColor silver(192, 192, 192);
-    const int rows = rect.height() / 8 + 1;
-    const int cols = rect.width() / 8 + 1;
-    for (int row = 0; row < rows; ++row)
-        for (int col = row % 2; col < cols; col += 2)
-            painter.fillRect(QRect(rect.left() + col * 8, rect.top() + row * 8, 8, 8), silver);
-    painter.restore();
+    // The view paints it under every preview at every repaint, so it is made once (grown when a larger
+    // preview asks for it) and copied: far cheaper than a rectangle per cell or a tiled brush.
+    thread_local QImage board;
+    if (board.width() < rect.width() || board.height() < rect.height()) {
+        board = MakeCheckerboard(std::max(board.width(), rect.width()), std::max(board.height(), rect.height()));
+        if (board.isNull()) return;
+    }
+    painter.drawImage(rect.topLeft(), board, QRect(0, 0, rect.width(), rect.height()));
 }
 
 bool DrawImageRef(QPainter& painter, const QRect& rect, const SkinImageBase& image, const ColorKey& key) {

@@ -196,6 +196,17 @@ TEST_F(ProjectAreaTest, ContextMenusByNode) {
     bool hasCaptionButton = false;
     for (QAction* a : onFrame->actions()) hasCaptionButton |= a->text() == QStringLiteral("SkinCaptionButton");
     EXPECT_TRUE(hasCaptionButton);
+
+    // A shaped window owns buttons and statics (drawn on its preview) but has no caption for caption buttons.
+    const int shape = m_tree->CreateObject(26000);
+    std::unique_ptr<QMenu> onShape(m_tree->CreateContextMenu(m_tree->ItemForId(shape)));
+    QStringList owned;
+    for (QAction* a : onShape->actions()) owned << a->text();
+    EXPECT_EQ(owned.mid(owned.size() - 2), (QStringList{"SkinButton", "SkinStatic"}));
+    EXPECT_FALSE(owned.contains(QStringLiteral("SkinCaptionButton")));
+    const int owned1 = m_tree->CreateOwned(2000, shape);
+    ASSERT_TRUE(owned1);
+    EXPECT_EQ(m_tree->ItemForId(owned1)->parent(), m_tree->ItemForId(shape));
 }
 
 TEST_F(ProjectAreaTest, LoadImageSkipsDuplicateNamesAndUndecodableFiles) {

@@ -64,13 +64,6 @@ constexpr int kPopupCommandRows = 6;
 constexpr int kArrowFontPointTenths = 90;
 constexpr int kScreenDpi = 96;
 
-// Sizes and offsets come from the skin file. Bounded to a range no preview reaches, the layout's sums and
-// products cannot overflow whatever a file holds.
-constexpr long long kLayoutLimit = 1 << 20;
-int Bounded(long long value) { return static_cast<int>(std::clamp(value, -kLayoutLimit, kLayoutLimit)); }
-
-int SliceWidth(const SkinImageBase& image) { return Bounded(static_cast<long long>(image.right) - image.left); }
-int SliceHeight(const SkinImageBase& image) { return Bounded(static_cast<long long>(image.bottom) - image.top); }
 bool NamesPicture(const SkinImageBase& image) { return !image.name.empty() && image.image; }
 
 QRect Ltrb(int left, int top, int right, int bottom) { return ToQRect(Rect{left, top, right, bottom}); }

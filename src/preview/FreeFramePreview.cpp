@@ -21,9 +21,9 @@ namespace {
 // document holds and its slice is not empty (an empty or inverted slice would leave no window to show).
 std::optional<QSize> BackgroundSize(const SkinFreeFrame& frame) {
     const SkinImageBase& bk = frame.activeBk;
-    const QSize size(bk.right - bk.left, bk.bottom - bk.top);
+    const QSize size(SliceWidth(bk), SliceHeight(bk));
     if (bk.name.empty() || !bk.image || size.isEmpty()) return std::nullopt;
-    return size;
+    return size.boundedTo(QSize(kMaxPreviewSide, kMaxPreviewSide));
 }
 
 }  // namespace

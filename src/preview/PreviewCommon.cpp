@@ -29,15 +29,23 @@ QImage MakeCheckerboard(int w, int h) {
 }  // namespace
 
 void DrawCheckerboard(QPainter& painter, const QRect& rect) {
-    if (rect.isEmpty()) return;
+    // Only the part the painter can reach is drawn, so a huge preview costs no more than the view.
+    QRect visible = rect;
+    if (const QPaintDevice* device = painter.device())
+        visible &= painter.transform().inverted().mapRect(QRect(0, 0, device->width(), device->height()));
+    if (painter.hasClipping()) visible &= painter.clipBoundingRect().toAlignedRect();
+    if (visible.isEmpty()) return;
+    // The pattern repeats every 16 pixels from the rectangle's corner.
+    const int dx = (visible.left() - rect.left()) % 16, dy = (visible.top() - rect.top()) % 16;
     // The view paints it under every preview at every repaint, so it is made once (grown when a larger
-    // preview asks for it) and copied: far cheaper than a rectangle per cell or a tiled brush.
+    // view asks for it) and copied: far cheaper than a rectangle per cell or a tiled brush.
     thread_local QImage board;
-    if (board.width() < rect.width() || board.height() < rect.height()) {
-        board = MakeCheckerboard(std::max(board.width(), rect.width()), std::max(board.height(), rect.height()));
+    const int w = visible.width() + dx, h = visible.height() + dy;
+    if (board.width() < w || board.height() < h) {
+        board = MakeCheckerboard(std::max(board.width(), w), std::max(board.height(), h));
         if (board.isNull()) return;
     }
-    painter.drawImage(rect.topLeft(), board, QRect(0, 0, rect.width(), rect.height()));
+    painter.drawImage(visible.topLeft(), board, QRect(dx, dy, visible.width(), visible.height()));
 }
 
 bool DrawImageRef(QPainter& painter, const QRect& rect, const SkinImageBase& image, const ColorKey& key) {

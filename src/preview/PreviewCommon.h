@@ -5,7 +5,9 @@
 #include <QImage>
 #include <QPainter>
 #include <QRect>
+#include <QSize>
 
+#include <algorithm>
 #include <functional>
 
 #include "Helpers/SkinBase.h"
@@ -18,6 +20,21 @@ namespace vd::preview {
 
 // The transparent colour of every preview picture but the free frame's.
 inline constexpr Color kMagenta{255, 0, 255};
+
+// Sizes and offsets come from the skin file. Bounded to a range no preview reaches, a layout's sums and
+// products cannot overflow whatever a file holds.
+inline constexpr long long kLayoutLimit = 1 << 20;
+inline int Bounded(long long value) { return static_cast<int>(std::clamp(value, -kLayoutLimit, kLayoutLimit)); }
+inline int SliceWidth(const SkinImageBase& image) { return Bounded(static_cast<long long>(image.right) - image.left); }
+inline int SliceHeight(const SkinImageBase& image) { return Bounded(static_cast<long long>(image.bottom) - image.top); }
+
+// The largest preview drawn into an image of its own: 16384 pixels a side and 64 M pixels (256 MiB) in all.
+inline constexpr int kMaxPreviewSide = 16384;
+inline constexpr long long kMaxPreviewPixels = 64LL * 1024 * 1024;
+inline bool FitsPreviewLimits(QSize size) {
+    return size.width() > 0 && size.height() > 0 && size.width() <= kMaxPreviewSide &&
+           size.height() <= kMaxPreviewSide && static_cast<long long>(size.width()) * size.height() <= kMaxPreviewPixels;
+}
 
 // The 8 x 8 white and silver checkerboard, counted from the rectangle's top-left corner.
 void DrawCheckerboard(QPainter& painter, const QRect& rect);

@@ -74,7 +74,7 @@ QImage RenderPreview(const CSkinDocument& doc, const SkinResStruct& record, cons
     const PreviewKind* kind = FindPreviewKind(record.ID);
     if (!kind) return {};
     if (size.isEmpty()) size = kind->size(doc, record);
-    if (size.isEmpty() || size.width() > 16384 || size.height() > 16384) return {};
+    if (!FitsPreviewLimits(size)) return {};
     QImage image(size, QImage::Format_ARGB32_Premultiplied);
     if (image.isNull()) return {};
     QPainter painter(&image);

@@ -67,7 +67,8 @@ int SelectorValue(const SelectorValues& values, const char* caption, int fallbac
 const SelectorInfo* FindSelector(const PreviewKind& kind, const std::string& caption);
 
 // The preview of record drawn onto the 8 x 8 checkerboard in a new image of the given size (the kind's own
-// size when size is empty). A null image when the kind has no preview or the size is empty.
+// size when size is empty). A null image when the kind has no preview, or the size is empty or beyond the
+// limits of FitsPreviewLimits (PreviewCommon.h).
 QImage RenderPreview(const CSkinDocument& doc, const SkinResStruct& record, const SelectorValues& selectors,
                      QSize size = QSize());
 

@@ -18,7 +18,8 @@ void DrawToolWindowPreview(QPainter& painter, const PreviewContext& ctx) {
     Draw3dRect(painter, whole, SkinSysColor(ctx.doc, COLOR_BTNHIGHLIGHT), SkinSysColor(ctx.doc, COLOR_BTNSHADOW));
 
     // The margins give the layout, whatever size the border pictures have.
-    const int l = window->leftMargin, r = window->rightMargin, t = window->topMargin, b = window->bottomMargin;
+    const int l = Bounded(window->leftMargin), r = Bounded(window->rightMargin);
+    const int t = Bounded(window->topMargin), b = Bounded(window->bottomMargin);
     const QRect caption(0, 0, w, t);
     DrawImageRef(painter, caption, window->activeTop);
     if (!caption.isEmpty())

@@ -5,6 +5,8 @@
 
 #include <QApplication>
 #include <QLabel>
+#include <QMouseEvent>
+#include <QTest>
 #include <QTreeWidget>
 
 #include "designer/propertygrid/BoolItem.h"
@@ -241,6 +243,52 @@ TEST(GridKindTest, FurtherKindsPlugInWithTheirOwnHeightAndEditor) {
     EXPECT_EQ(editor->label->text(), "sky.bmp");
     grid.setCurrentItem(normal);
     EXPECT_EQ(dynamic_cast<TallEditor*>(grid.activeEditor()), nullptr);
+}
+
+}  // namespace
+
+namespace {
+
+// Long captions widen the caption column, up to a share that leaves the values room; short ones keep the
+// default; once the user drags the splitter, rebuilding leaves it where they put it.
+TEST(GridSplitTest, TheCaptionColumnFitsLongCaptionsUntilTheUserMovesTheSplitter) {
+    PropertyGrid grid;
+    grid.resize(400, 300);
+    grid.show();
+    QApplication::processEvents();
+    auto* tree = grid.findChild<QTreeWidget*>(QStringLiteral("propertyTree"));
+    ASSERT_TRUE(tree);
+    const int w = tree->viewport()->width();
+
+    fill(grid);
+    QApplication::processEvents();
+    EXPECT_EQ(grid.splitterPosition(), qRound(w * 0.45)) << "short captions keep the default share";
+
+    grid.clear();
+    grid.addCategory(QStringLiteral("General"))->addChild<TextItem>(QStringLiteral("Caption InactiveTextStyle"));
+    QApplication::processEvents();
+    const int needed = 2 * tree->indentation() + tree->fontMetrics().horizontalAdvance("Caption InactiveTextStyle");
+    EXPECT_GE(grid.splitterPosition(), std::min(needed, qRound(w * 0.6)));
+    EXPECT_LE(grid.splitterPosition(), qRound(w * 0.6));
+
+    grid.clear();
+    grid.addCategory(QStringLiteral("General"))->addChild<TextItem>(QString(200, QLatin1Char('W')));
+    QApplication::processEvents();
+    EXPECT_EQ(grid.splitterPosition(), qRound(w * 0.6)) << "values keep at least 40 %";
+
+    // The user drags the splitter to 100: a rebuild keeps it.
+    const int split = grid.splitterPosition();
+    const int y = tree->visualItemRect(tree->topLevelItem(0)).center().y();
+    QTest::mousePress(tree->viewport(), Qt::LeftButton, Qt::NoModifier, QPoint(split, y));
+    QMouseEvent move(QEvent::MouseMove, QPointF(100, y), tree->viewport()->mapToGlobal(QPointF(100, y)), Qt::LeftButton,
+                     Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(tree->viewport(), &move);
+    QTest::mouseRelease(tree->viewport(), Qt::LeftButton, Qt::NoModifier, QPoint(100, y));
+    ASSERT_EQ(grid.splitterPosition(), 100);
+    grid.clear();
+    grid.addCategory(QStringLiteral("General"))->addChild<TextItem>(QStringLiteral("Caption InactiveTextStyle"));
+    QApplication::processEvents();
+    EXPECT_EQ(grid.splitterPosition(), 100);
 }
 
 }  // namespace

@@ -3,8 +3,12 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include "PreviewTestSupport.h"
+#include "Resource/ResObjects/ResFreeFrame.h"
 #include "Resource/ResObjects/ResSysButton.h"
+#include "Resource/ResObjects/ResToolWindow.h"
 #include "Resource/SkinDocument.h"
 #include "platform/SystemColors.h"
 #include "preview/PreviewCommon.h"
@@ -74,6 +78,56 @@ TEST(Checkerboard, CellsAreCountedFromTheRectanglesCorner) {
             const QColor expected = rect.contains(x, y) ? Checker(x - rect.left(), y - rect.top()) : QColor(Qt::black);
             ASSERT_EQ(At(image, x, y), expected) << x << "," << y;
         }
+}
+
+TEST(Checkerboard, APreviewReachingPastThePainterKeepsItsPatternAndDrawsOnlyWhatShows) {
+    QImage image(40, 30, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::black);
+    QPainter painter(&image);
+    painter.translate(3, 2);
+    painter.setClipRect(QRect(0, 0, 30, 20));
+    // Starts 21 and 13 pixels up and left of what the clip lets through, and ends far beyond the image.
+    const QRect rect(-21, -13, 100000, 100000);
+    vd::preview::DrawCheckerboard(painter, rect);
+    painter.end();
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            const bool inside = x >= 3 && x < 33 && y >= 2 && y < 22;
+            const QColor expected = inside ? Checker(x - 3 - rect.left(), y - 2 - rect.top()) : QColor(Qt::black);
+            ASSERT_EQ(At(image, x, y), expected) << x << "," << y;
+        }
+}
+
+TEST(RenderPreview, RefusesSizesBeyondItsMemoryLimit) {
+    CSkinDocument doc;
+    SkinResStruct* frame = doc.NewItemOfType(3000);
+    ASSERT_TRUE(frame);
+    EXPECT_TRUE(vd::preview::RenderPreview(doc, *frame, {}, QSize(16384, 8192)).isNull()) << "128 M pixels";
+    EXPECT_TRUE(vd::preview::RenderPreview(doc, *frame, {}, QSize(16385, 10)).isNull());
+    EXPECT_EQ(vd::preview::RenderPreview(doc, *frame, {}, QSize(16384, 16)).size(), QSize(16384, 16));
+}
+
+// Sizes from a hostile file neither overflow a layout nor make a preview larger than the limits.
+TEST(RenderPreview, HostileSizesStayBounded) {
+    CSkinDocument doc;
+    auto* tool = static_cast<SkinToolWindow*>(doc.NewItemOfType(18000));
+    auto* shape = static_cast<SkinFreeFrame*>(doc.NewItemOfType(26000));
+    ASSERT_TRUE(tool && shape);
+    tool->leftMargin = std::numeric_limits<int>::min();
+    tool->rightMargin = std::numeric_limits<int>::max();
+    tool->topMargin = std::numeric_limits<int>::max();
+    tool->bottomMargin = std::numeric_limits<int>::min();
+    EXPECT_EQ(vd::preview::RenderPreview(doc, *tool, {}).size(), QSize(300, 200));
+
+    shape->activeBk = AddPicture(doc, "shape.png", Solid(8, 8, QColor(0, 255, 0)));
+    shape->activeBk.left = std::numeric_limits<int>::min();
+    shape->activeBk.right = std::numeric_limits<int>::max();
+    shape->activeBk.bottom = 40;
+    const vd::preview::PreviewKind* kind = FindPreviewKind(shape->ID);
+    ASSERT_NE(kind, nullptr);
+    EXPECT_EQ(kind->size(doc, *shape), QSize(vd::preview::kMaxPreviewSide, 40));
+    EXPECT_FALSE(kind->Resizable(doc, *shape));
+    EXPECT_EQ(vd::preview::RenderPreview(doc, *shape, {}).size(), QSize(vd::preview::kMaxPreviewSide, 40));
 }
 
 TEST(ImageRef, DrawsOnlyWhatNamesAPicture) {

@@ -268,6 +268,20 @@ PropertyItem* PropertyGrid::itemForIndex(const QModelIndex& index) const {
     return index.isValid() ? itemForRow(m_tree->itemFromIndex(index)) : nullptr;
 }
 
+// The widest caption of an item row, with the indentation of its depth and the delegate's insets, so the
+// caption column can show it whole (long captions such as "Caption InactiveTextStyle" are common).
+void PropertyGrid::fitCaptionColumn() {
+    const QFontMetrics fm(m_tree->font());
+    int widest = 0;
+    for (auto it = m_itemOfRow.cbegin(); it != m_itemOfRow.cend(); ++it) {
+        if (it.value()->isCategory()) continue;
+        int depth = 1;  // the root decoration
+        for (const QTreeWidgetItem* up = it.key()->parent(); up; up = up->parent()) ++depth;
+        widest = std::max(widest, depth * m_tree->indentation() + fm.horizontalAdvance(it.value()->caption()) + 12);
+    }
+    m_tree->fitCaptions(widest);
+}
+
 void PropertyGrid::rebuildView() {
     if (m_updateDepth > 0) {
         m_rebuildPending = true;
@@ -299,6 +313,7 @@ void PropertyGrid::rebuildView() {
     for (const auto& item : m_items)
         applySiblingRules(item.get());
     applyVisibility();
+    fitCaptionColumn();
     if (!currentToken.expired() && rowForItem(current)) {
         QScopedValueRollback quiet(m_quiet, true);
         m_tree->setCurrentItem(rowForItem(current), 1);

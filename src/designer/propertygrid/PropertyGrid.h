@@ -124,6 +124,7 @@ private:
     QTreeWidgetItem* rowForItem(const PropertyItem* item) const { return m_rowOfItem.value(item, nullptr); }
 
     void rebuildView();
+    void fitCaptionColumn();
     void addRows(QTreeWidgetItem* parentRow, PropertyItem* item);
     void applyVisibility();
     bool applyVisibility(QTreeWidgetItem* row, const QString& filter, bool ancestorMatched);

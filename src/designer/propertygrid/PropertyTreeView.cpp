@@ -58,6 +58,13 @@ void PropertyTreeView::setSplitterPosition(int x) {
     m_splitShare = static_cast<double>(x) / w;
 }
 
+void PropertyTreeView::fitCaptions(int widest) {
+    if (m_userSplit) return;
+    const int w = std::max(viewport()->width(), 2 * kMinColumn);
+    m_splitShare = std::clamp(static_cast<double>(widest) / w, kDefaultSplitShare, kMaxFittedSplitShare);
+    setColumnWidth(0, std::clamp(qRound(w * m_splitShare), kMinColumn, w - kMinColumn));
+}
+
 int PropertyTreeView::standardRowHeight() const { return std::max(fontMetrics().height() + 10, 24); }
 
 void PropertyTreeView::invalidateShading() {
@@ -179,6 +186,7 @@ void PropertyTreeView::mousePressEvent(QMouseEvent* event) {
 void PropertyTreeView::mouseMoveEvent(QMouseEvent* event) {
     const int x = qRound(event->position().x());
     if (m_dragging) {
+        m_userSplit = true;
         setSplitterPosition(x);
         return;
     }

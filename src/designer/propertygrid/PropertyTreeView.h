@@ -9,6 +9,9 @@ namespace vd {
 
 class PropertyGrid;
 
+inline constexpr double kDefaultSplitShare = 0.45;
+inline constexpr double kMaxFittedSplitShare = 0.6;
+
 class PropertyTreeView : public QTreeWidget {
     Q_OBJECT
 
@@ -17,6 +20,10 @@ public:
 
     int splitterPosition() const { return columnWidth(0); }
     void setSplitterPosition(int x);
+    // Widens the caption column so that captions of `widest` pixels (their row's indentation included)
+    // show whole, between the default share and a share that leaves values room; nothing once the user
+    // has moved the splitter.
+    void fitCaptions(int widest);
     int standardRowHeight() const;
     // Row shading is counted over visible rows; call after rows appear, vanish, fold or unfold.
     void invalidateShading();
@@ -41,7 +48,8 @@ private:
 
     PropertyGrid* m_grid;
     bool m_dragging = false;
-    double m_splitShare = 0.45;
+    double m_splitShare = kDefaultSplitShare;
+    bool m_userSplit = false;  // the user dragged the splitter: their choice stays
     mutable QHash<const QTreeWidgetItem*, bool> m_odd;
     mutable bool m_shadingValid = false;
 };

@@ -1,0 +1,139 @@
+// Every number a skin file gives a previewed object (sizes, offsets, slice rectangles, insets, fonts,
+// placements) set to the extremes an int holds: the preview still draws, without overflow, at its size.
+// The kinds' own tables drive the test, so a field added to a kind is covered without touching it.
+
+#include <gtest/gtest.h>
+
+#include <QElapsedTimer>
+
+#include <limits>
+#include <utility>
+
+#include "PreviewTestSupport.h"
+#include "Resource/ResObjects/ResButton.h"
+#include "Resource/ResObjects/ResFrame.h"
+#include "Resource/ResObjects/ResFreeFrame.h"
+#include "Resource/ResObjects/ResStatic.h"
+#include "Resource/ResObjects/ResSysButton.h"
+#include "Resource/ResObjects/ResToolWindow.h"
+#include "Resource/SkinDocument.h"
+#include "preview/PreviewCommon.h"
+#include "preview/PreviewKind.h"
+
+using namespace previewtest;
+
+namespace {
+
+constexpr int kMin = std::numeric_limits<int>::min();
+constexpr int kMax = std::numeric_limits<int>::max();
+
+// Two values per case: every number of the record takes one or the other, so a rectangle can be inverted,
+// empty or enormous.
+const std::pair<int, int> kCases[] = {{kMin, kMax}, {kMax, kMin}, {-1, 5}, {1 << 30, 1 << 29}, {0, kMax}};
+
+void Hostile(SkinImageBase& image, const SkinImageBase& picture, int a, int b) {
+    image = picture;
+    image.left = a, image.top = a, image.right = b, image.bottom = b;
+    image.leftWidth = a, image.topHeight = b, image.rightWidth = b, image.bottomHeight = a;
+    image.leftMode = a, image.rightMode = b, image.topMode = a, image.bottomMode = b, image.centerMode = a;
+}
+
+void Hostile(SkinTextStyle& s, int a, int b) {
+    s.horzAlign = a, s.vertAlign = b, s.effect = 1;
+    s.shadowHSpace = a, s.shadowVSpace = b;
+    s.leftOffset = a, s.rightOffset = b, s.topOffset = b, s.bottomOffset = a;
+}
+
+void Hostile(SkinPlacement& p, int a, int b) {
+    for (SkinPositionBase* axis : {&p.horz, &p.vert}) {
+        axis->alignType = a, axis->spaceType = b, axis->nearOffset = a, axis->farOffset = b;
+        axis->sizeValue = b, axis->ignore = 0;
+    }
+}
+
+template <class Coll>
+void MakeHostile(typename Coll::Record& r, const SkinImageBase& picture, int a, int b) {
+    using Field = typename RecordSchema<typename Coll::Record>::Field;
+    for (const Field& f : Coll::Table().Fields()) {
+        switch (f.type) {
+        case FieldType::Int:
+            if (f.key != "ID" && f.key != "OwnerFrameID") f.template Ref<int>(r) = a;
+            break;
+        case FieldType::Image: Hostile(f.template Ref<SkinImageBase>(r), picture, a, b); break;
+        case FieldType::TextStyle: Hostile(f.template Ref<SkinTextStyle>(r), a, b); break;
+        case FieldType::Font: {
+            LogFont& font = f.template Ref<LogFont>(r);
+            font.height = a, font.width = b, font.escapement = a, font.weight = b;
+            break;
+        }
+        case FieldType::Placement: Hostile(f.template Ref<SkinPlacement>(r), a, b); break;
+        default: break;
+        }
+    }
+}
+
+class HostileValues : public ::testing::TestWithParam<std::pair<int, int>> {
+protected:
+    void SetUp() override {
+        QImage art(16, 16, QImage::Format_ARGB32);
+        art.fill(QColor(40, 120, 200));
+        art.setPixelColor(3, 3, QColor(255, 0, 255));
+        m_picture = AddPicture(m_doc, "art.png", art);
+    }
+
+    // Renders the record at its own size (bounded to a view-sized preview) and checks it came out whole.
+    void ExpectRenders(const SkinResStruct& record, QSize size = QSize()) {
+        SCOPED_TRACE(record.Caption);
+        const vd::preview::PreviewKind* kind = vd::preview::FindPreviewKind(record.ID);
+        ASSERT_NE(kind, nullptr);
+        if (size.isEmpty()) size = kind->size(m_doc, record).boundedTo(QSize(1600, 1200));
+        if (size.isEmpty()) size = QSize(300, 200);
+        QElapsedTimer timer;
+        timer.start();
+        const QImage image = vd::preview::RenderPreview(m_doc, record, {{"State", GetParam().first}}, size);
+        EXPECT_EQ(image.size(), size);
+        // A preview is drawn at every repaint: whatever the file says, it stays far below a second.
+        EXPECT_LT(timer.elapsed(), 2000);
+    }
+
+    CSkinDocument m_doc;
+    SkinImageBase m_picture;
+};
+
+TEST_P(HostileValues, EveryPreviewedKindStillDraws) {
+    const auto [a, b] = GetParam();
+    auto* frame = static_cast<SkinFrame*>(m_doc.NewItemOfType(3000));
+    auto* tool = static_cast<SkinToolWindow*>(m_doc.NewItemOfType(18000));
+    auto* shape = static_cast<SkinFreeFrame*>(m_doc.NewItemOfType(26000));
+    auto* button = static_cast<SkinButtonStruct*>(m_doc.NewItemOfType(2000));
+    auto* caption = static_cast<SkinSysButton*>(m_doc.NewItemOfType(3500));
+    auto* minCaption = static_cast<SkinSysButton*>(m_doc.NewItemOfType(3500));
+    auto* ownedButton = static_cast<SkinButtonStruct*>(m_doc.NewItemOfType(2000));
+    auto* ownedStatic = static_cast<SkinStatic*>(m_doc.NewItemOfType(23000));
+    ASSERT_TRUE(frame && tool && shape && button && caption && minCaption && ownedButton && ownedStatic);
+    MakeHostile<CResFrame>(*frame, m_picture, a, b);
+    MakeHostile<CResToolWindow>(*tool, m_picture, a, b);
+    MakeHostile<CResFreeFrame>(*shape, m_picture, a, b);
+    MakeHostile<CResButton>(*button, m_picture, a, b);
+    MakeHostile<CResSysButton>(*caption, m_picture, a, b);
+    MakeHostile<CResSysButton>(*minCaption, m_picture, a, b);
+    MakeHostile<CResButton>(*ownedButton, m_picture, a, b);
+    MakeHostile<CResStatic>(*ownedStatic, m_picture, a, b);
+    caption->ownerFrameId = frame->ID;
+    caption->type = 0;
+    minCaption->ownerFrameId = frame->ID;
+    minCaption->type = 6;
+    ownedButton->ownerFrameId = shape->ID;
+    ownedStatic->ownerFrameId = shape->ID;
+
+    ExpectRenders(*frame);
+    ExpectRenders(*frame, QSize(500, 350));
+    ExpectRenders(*tool);
+    ExpectRenders(*tool, QSize(300, 200));
+    ExpectRenders(*shape);
+    ExpectRenders(*button);
+}
+
+INSTANTIATE_TEST_SUITE_P(Extremes, HostileValues, ::testing::ValuesIn(kCases));
+
+}  // namespace

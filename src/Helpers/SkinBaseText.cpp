@@ -2,6 +2,7 @@
 
 #include <QFontMetrics>
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 
@@ -24,6 +25,16 @@ uint32_t TextFormatFlags(int horizontal, int vertical) {
 }
 
 namespace {
+
+// Insets and shadow offsets come from skin files. Bounded far beyond any window, the rectangles computed
+// from them cannot overflow whatever a file holds.
+SkinTextStyle Bounded(const SkinTextStyle& style) {
+    auto bound = [](int v) { return static_cast<int>(std::clamp<long long>(v, -(1LL << 20), 1LL << 20)); };
+    SkinTextStyle s = style;
+    for (int* v : {&s.leftOffset, &s.topOffset, &s.rightOffset, &s.bottomOffset, &s.shadowHSpace, &s.shadowVSpace})
+        *v = bound(*v);
+    return s;
+}
 
 // rect less the style's insets.
 QRect Inset(const QRect& rect, const SkinTextStyle& style) {
@@ -51,7 +62,8 @@ void DrawWithShadow(QPainter& painter, const QString& text, const QRect& inset, 
 }  // namespace
 
 void DrawStyledText(QPainter& painter, const QString& text, const QRect& rect, const LogFont& font,
-                    const SkinTextStyle& style, QRect* outRect, bool draw) {
+                    const SkinTextStyle& fileStyle, QRect* outRect, bool draw) {
+    const SkinTextStyle style = Bounded(fileStyle);
     painter.save();
     painter.setBackgroundMode(Qt::TransparentMode);
     painter.setFont(ToQFont(font));
@@ -73,7 +85,8 @@ void DrawStyledText(QPainter& painter, const QString& text, const QRect& rect, c
 }
 
 void DrawMenuItemText(QPainter& painter, const QString& text, const QRect& rect, const LogFont& font,
-                      const SkinTextStyle& style) {
+                      const SkinTextStyle& fileStyle) {
+    const SkinTextStyle style = Bounded(fileStyle);
     const qsizetype tab = text.indexOf(QLatin1Char('\t'));
     if (tab < 0) {
         DrawStyledText(painter, text, rect, font, style);
@@ -92,7 +105,8 @@ void DrawMenuItemText(QPainter& painter, const QString& text, const QRect& rect,
     painter.restore();
 }
 
-QPoint RotatedTextOrigin(const QRect& rect, const SkinTextStyle& style, int cx, int cy, double degrees) {
+QPoint RotatedTextOrigin(const QRect& rect, const SkinTextStyle& fileStyle, int cx, int cy, double degrees) {
+    const SkinTextStyle style = Bounded(fileStyle);
     const double radians = degrees * std::numbers::pi / 180.0;
     const double s = std::sin(radians), c = std::cos(radians);
     const int extentW = static_cast<int>(std::fabs(cx * c) + std::fabs(cy * s));
@@ -115,7 +129,8 @@ QPoint RotatedTextOrigin(const QRect& rect, const SkinTextStyle& style, int cx, 
 }
 
 void DrawRotatedText(QPainter& painter, const QString& text, const QRect& rect, const LogFont& font,
-                     const SkinTextStyle& style) {
+                     const SkinTextStyle& fileStyle) {
+    const SkinTextStyle style = Bounded(fileStyle);
     const QFont qfont = ToQFont(font);
     const QFontMetrics fm(qfont);
     const int cx = fm.horizontalAdvance(text), cy = fm.height();

@@ -2,45 +2,50 @@
 
 namespace {
 
-// One axis: pos/size in and out; refPos/refSize the reference, lo/hi the container's edges.
+// One axis: pos/size in and out; refPos/refSize the reference, lo/hi the container's edges. Worked out in
+// 64 bits and saturated to int, so offsets and sizes from a hostile file cannot overflow.
 void PlaceAxis(const SkinPositionBase& rule, int refPos, int refSize, int lo, int hi, int& pos, int& size) {
     if (rule.ignore != 0) {
         pos = refPos;
         size = refSize;
         return;
     }
-    const int extent = hi - lo;
-    auto percentage = [&] { return static_cast<int>(static_cast<long long>(extent) * rule.sizeValue / 100); };
+    using Wide = long long;
+    const Wide extent = Wide(hi) - lo;
+    Wide p = pos, sz = size;
+    const Wide percentage = extent * rule.sizeValue / 100;
     switch (rule.alignType) {
     case 0:
-        pos = lo + rule.nearOffset;
+        p = Wide(lo) + rule.nearOffset;
         switch (rule.spaceType) {
         case 0: break;
-        case 1: size = extent - pos - rule.sizeValue; break;
-        case 2: size = percentage(); break;
-        default: size = rule.sizeValue; break;
+        case 1: sz = extent - p - rule.sizeValue; break;
+        case 2: sz = percentage; break;
+        default: sz = rule.sizeValue; break;
         }
         break;
     case 1:
         switch (rule.spaceType) {
         case 0:
         case 1: break;
-        case 2: size = percentage(); break;
-        default: size = rule.sizeValue; break;
+        case 2: sz = percentage; break;
+        default: sz = rule.sizeValue; break;
         }
-        pos = lo + (extent - size) / 2;
+        p = lo + (extent - sz) / 2;
         break;
     case 2:
         switch (rule.spaceType) {
-        case 0: size = extent - rule.farOffset - rule.sizeValue; break;
+        case 0: sz = extent - rule.farOffset - rule.sizeValue; break;
         case 1: break;
-        case 2: size = percentage(); break;
-        default: size = rule.sizeValue; break;
+        case 2: sz = percentage; break;
+        default: sz = rule.sizeValue; break;
         }
-        pos = hi - rule.farOffset - size;
+        p = Wide(hi) - rule.farOffset - sz;
         break;
     default: break;
     }
+    pos = Rect::Saturate(p);
+    size = Rect::Saturate(sz);
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #pragma once
 // Small value types of the skin document, kept free of any UI toolkit so the core builds without Qt.
 
+#include <climits>
 #include <compare>
 #include <cstdint>
 #include <string>
@@ -29,8 +30,12 @@ struct Rect {
     int right = 0;
     int bottom = 0;
 
-    constexpr int Width() const { return right - left; }
-    constexpr int Height() const { return bottom - top; }
+    // Saturated: a rectangle from a hostile file may span more than an int holds.
+    constexpr int Width() const { return Saturate(static_cast<long long>(right) - left); }
+    constexpr int Height() const { return Saturate(static_cast<long long>(bottom) - top); }
+    static constexpr int Saturate(long long v) {
+        return v > INT_MAX ? INT_MAX : v < INT_MIN ? INT_MIN : static_cast<int>(v);
+    }
     constexpr bool IsEmpty() const { return right <= left || bottom <= top; }
     friend constexpr bool operator==(const Rect&, const Rect&) = default;
 };

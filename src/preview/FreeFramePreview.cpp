@@ -46,13 +46,13 @@ void DrawFreeFramePreview(QPainter& painter, const PreviewContext& ctx) {
 
     const SystemEnvironment& env = ctx.doc.Env();
     ctx.doc.Buttons().ForEachOwnedBy(frame->ID, [&](int, const SkinButtonStruct& button) {
-        const QRect rc = ToQRect(CResButton::SampleRect(button, w, h));
+        const QRect rc = BoundedRect(CResButton::SampleRect(button, w, h));
         if (rc.isEmpty() || DrawImageRef(painter, rc, button.images[kStateNormal])) return;
         painter.fillRect(rc, SysColor(COLOR_WINDOW, env));
         Draw3dRect(painter, rc, SysColor(COLOR_BTNHIGHLIGHT, env), SysColor(COLOR_BTNSHADOW, env));
     });
     ctx.doc.Statics().ForEachOwnedBy(frame->ID, [&](int, const SkinStatic& item) {
-        DrawStaticState(painter, ctx.doc, item, ToQRect(CResStatic::SampleRect(item, w, h)), 0);
+        DrawStaticState(painter, ctx.doc, item, BoundedRect(CResStatic::SampleRect(item, w, h)), 0);
     });
 }
 

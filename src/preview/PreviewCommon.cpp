@@ -57,7 +57,7 @@ QRect CaptionButtonRect(const SkinSysButton& button, const QRect& parent) {
     const Rect reference = button.images[0].Source();
     int left = reference.left, top = reference.top, width = reference.Width(), height = reference.Height();
     Place(button.placement, reference, FromQRect(parent), left, top, width, height);
-    return QRect(left, top, width, height);
+    return BoundedRect(left, top, width, height);
 }
 
 void DrawCaptionButtons(QPainter& painter, const CSkinDocument& doc, int ownerId, const QRect& parent,
@@ -73,7 +73,7 @@ void DrawCaptionButtons(QPainter& painter, const CSkinDocument& doc, int ownerId
             Draw3dRect(painter, rc, SysColor(COLOR_BTNHIGHLIGHT, env), SysColor(COLOR_BTNSHADOW, env));
         }
         const SkinImageBase& glyph = b.glyphs[0];
-        const int gw = glyph.right - glyph.left, gh = glyph.bottom - glyph.top;
+        const int gw = SliceWidth(glyph), gh = SliceHeight(glyph);
         if (gw > 0 && gh > 0)
             DrawImageRef(painter,
                          QRect(rc.left() + (rc.width() - gw) / 2, rc.top() + (rc.height() - gh) / 2, gw, gh),

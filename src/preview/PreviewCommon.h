@@ -25,6 +25,11 @@ inline constexpr Color kMagenta{255, 0, 255};
 // products cannot overflow whatever a file holds.
 inline constexpr long long kLayoutLimit = 1 << 20;
 inline int Bounded(long long value) { return static_cast<int>(std::clamp(value, -kLayoutLimit, kLayoutLimit)); }
+// A rectangle from a placement or a file, each number bounded as above.
+inline QRect BoundedRect(int left, int top, int width, int height) {
+    return QRect(Bounded(left), Bounded(top), Bounded(width), Bounded(height));
+}
+inline QRect BoundedRect(const Rect& r) { return BoundedRect(r.left, r.top, r.Width(), r.Height()); }
 inline int SliceWidth(const SkinImageBase& image) { return Bounded(static_cast<long long>(image.right) - image.left); }
 inline int SliceHeight(const SkinImageBase& image) { return Bounded(static_cast<long long>(image.bottom) - image.top); }
 

@@ -1,6 +1,8 @@
 // The skin document: registry, ID blocks, creation, deletion, duplication and the generic collection load.
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include "Resource/ResObjects/ResApp.h"
 #include "Resource/ResObjects/ResButton.h"
 #include "Resource/ResObjects/ResFrame.h"
@@ -256,3 +258,30 @@ TEST(SampleControls, StaticAndButtonRectanglesAndIds) {
 }
 
 }  // namespace
+
+// Numbers from a hostile file: the arithmetic saturates instead of overflowing (the sanitizer build checks
+// that nothing overflows on the way), and ordinary values are untouched by it.
+TEST(Placement, ExtremeValuesSaturate) {
+    constexpr int kMin = std::numeric_limits<int>::min(), kMax = std::numeric_limits<int>::max();
+    EXPECT_EQ((Rect{kMin, kMin, kMax, kMax}).Width(), kMax);
+    EXPECT_EQ((Rect{kMax, 0, kMin, 0}).Width(), kMin);
+    EXPECT_EQ((Rect{-5, 0, 7, 0}).Width(), 12);
+
+    SkinPlacement p;
+    p.horz.ignore = 0;
+    p.horz.alignType = 2;
+    p.horz.spaceType = 0;
+    p.horz.farOffset = kMin;
+    p.horz.sizeValue = kMin;
+    int left = 0, top = 0, width = 0, height = 0;
+    Place(p, Rect{0, 0, 10, 10}, Rect{kMin, 0, kMax, 10}, left, top, width, height);
+    EXPECT_EQ(width, kMax);  // 2^32 - 1 + 2^31 + 2^31 does not fit
+    EXPECT_EQ(left, kMin);   // far beyond the left
+    p.horz.alignType = 0;
+    p.horz.spaceType = 2;
+    p.horz.nearOffset = kMax;
+    p.horz.sizeValue = kMax;
+    Place(p, Rect{0, 0, 10, 10}, Rect{0, 0, kMax, 10}, left, top, width, height);
+    EXPECT_EQ(left, kMax);
+    EXPECT_EQ(width, kMax);  // the percentage of 2^31 - 1 times itself
+}

@@ -117,15 +117,24 @@ void DescribeApplication(SkinApp& app) {
             if (std::string(kAppColorKeys[i].key) == c.key) app.colors[i] = c.colour;
 }
 
+// The caption and the three borders, active and inactive, that frames and tool windows share.
+template <class Window>
+void DressBorders(Window& w) {
+    using namespace amber;
+    for (int state = 0; state < 2; ++state) {
+        (state ? w.inactiveTop : w.activeTop) = Slice(kFramePicture, FrameCaption(state), kCaptionCorner, 0, kCaptionCorner, 0);
+        (state ? w.inactiveLeft : w.activeLeft) = Slice(kFramePicture, FrameLeft(state));
+        (state ? w.inactiveRight : w.activeRight) = Slice(kFramePicture, FrameRight(state));
+        (state ? w.inactiveBottom : w.activeBottom) = Slice(kFramePicture, FrameBottom(state), kBorder, 0, kBorder, 0);
+    }
+}
+
 void DescribeFrame(SkinFrame& f) {
     using namespace amber;
     f.Caption = "Amberline";
     f.defaultDraw = 0;  // the caption spans the full width so its rounded corners stay whole
+    DressBorders(f);
     for (int state = 0; state < 2; ++state) {
-        (state ? f.inactiveTop : f.activeTop) = Slice(kFramePicture, FrameCaption(state), kCaptionCorner, 0, kCaptionCorner, 0);
-        (state ? f.inactiveLeft : f.activeLeft) = Slice(kFramePicture, FrameLeft(state));
-        (state ? f.inactiveRight : f.activeRight) = Slice(kFramePicture, FrameRight(state));
-        (state ? f.inactiveBottom : f.activeBottom) = Slice(kFramePicture, FrameBottom(state), kBorder, 0, kBorder, 0);
         (state ? f.inactiveMinCaption : f.activeMinCaption) =
             Slice(kFramePicture, FrameMinCaption(state), kCaptionCorner, 0, kCaptionCorner, 0);
         (state ? f.menuBarBkInactive : f.menuBarBk) = Slice(kMenuBarPicture, MenuBarBackground(state));
@@ -264,12 +273,7 @@ void DescribeToolWindow(SkinToolWindow& t) {
     t.Caption = "AmberPalette";
     t.previewWidth = 260;
     t.previewHeight = 180;
-    for (int state = 0; state < 2; ++state) {
-        (state ? t.inactiveTop : t.activeTop) = Slice(kFramePicture, FrameCaption(state), kCaptionCorner, 0, kCaptionCorner, 0);
-        (state ? t.inactiveLeft : t.activeLeft) = Slice(kFramePicture, FrameLeft(state));
-        (state ? t.inactiveRight : t.activeRight) = Slice(kFramePicture, FrameRight(state));
-        (state ? t.inactiveBottom : t.activeBottom) = Slice(kFramePicture, FrameBottom(state), kBorder, 0, kBorder, 0);
-    }
+    DressBorders(t);
     t.leftMargin = t.rightMargin = t.bottomMargin = kBorder;
     t.topMargin = kCaptionHeight;
     t.background = Color(252, 246, 236);

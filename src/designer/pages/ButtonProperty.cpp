@@ -54,10 +54,8 @@ void CButtonProperty::BuildProperties(vd::PropertyGrid& grid) {
     m_nPreviewWidth = vd::preview::kButtonPreviewSize.width();
     m_nPreviewHeight = vd::preview::kButtonPreviewSize.height();
 
-    vd::GroupItem* general = grid.addCategory(QStringLiteral("General"));
-    AddResId(general);
-    AddName(general);
-    general->setExpanded(true);
+    // The preview's size is the page's (or the picture's) to give, not a row.
+    AddGeneral(grid, false);
 
     vd::GroupItem* look = grid.addCategory(QStringLiteral("Appearance"));
     AddPositionField(look);

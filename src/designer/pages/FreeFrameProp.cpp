@@ -10,10 +10,8 @@ QSize CFreeFrameProp::PreviewSize() const {
 
 void CFreeFrameProp::BuildProperties(vd::PropertyGrid& grid) {
     const auto& table = CResFreeFrame::Table();
-    vd::GroupItem* general = grid.addCategory(QStringLiteral("General"));
-    AddResId(general);
-    AddName(general);
-    general->setExpanded(true);
+    // The preview's size is the page's (or the picture's) to give, not a row.
+    AddGeneral(grid, false);
 
     vd::GroupItem* look = grid.addCategory(QStringLiteral("Appearance"));
     vd::GroupItem* back = vd::addGroup(look, QStringLiteral("BackImage"), true);

@@ -2,10 +2,8 @@
 
 void CToolWindowProperty::BuildProperties(vd::PropertyGrid& grid) {
     const auto& table = CResToolWindow::Table();
-    vd::GroupItem* general = grid.addCategory(QStringLiteral("General"));
-    AddResId(general);
-    AddName(general);
-    general->setExpanded(true);
+    // The preview's size is the page's (or the picture's) to give, not a row.
+    AddGeneral(grid, false);
 
     vd::GroupItem* look = grid.addCategory(QStringLiteral("Appearance"));
     AddBorderImages(look);

@@ -392,14 +392,14 @@ protected:
         return groups;
     }
 
-    // ResourceID, Name and, for kinds that store one, the preview size.
-    vd::GroupItem* AddGeneral(vd::PropertyGrid& grid) {
+    // ResourceID, Name and, for kinds that store one and pages that show it, the preview size.
+    vd::GroupItem* AddGeneral(vd::PropertyGrid& grid, bool withPreviewSize = true) {
         vd::GroupItem* general = grid.addCategory(QStringLiteral("General"));
         AddResId(general);
         AddName(general);
         const Field* w = Coll::Table().Find("VornadeskPreviewWidth");
         const Field* h = Coll::Table().Find("VornadeskPreviewHeight");
-        if (w && h && w->phase == FieldPhase::Stored)
+        if (withPreviewSize && w && h && w->phase == FieldPhase::Stored)
             vd::addSize(general, QStringLiteral("PreviewSize"), SizeField(w, h, QStringLiteral("PreviewSize")));
         general->setExpanded(true);
         return general;

@@ -42,6 +42,14 @@ struct ColorDefault {
     Color Resolve(const SystemEnvironment& env) const { return sysIndex >= 0 ? env.SysColor(sysIndex) : fixed; }
 };
 
+// Looks an image record's picture up by name again; true when the image it points at changed.
+inline bool ResolveImageRecord(SkinImageBase& image, const PictureResolver& resolve) {
+    std::shared_ptr<const CEnBitmap> fresh = resolve && !image.name.empty() ? resolve(image.name) : nullptr;
+    if (fresh == image.image) return false;
+    image.image = std::move(fresh);
+    return true;
+}
+
 // The state sets shared by several kinds: N = 4 (Normal, Press, Disabled, Highlighted) or 5 (and Default).
 template <size_t N>
 struct SkinStateImages {
@@ -82,6 +90,7 @@ public:
     using LoadFn = std::function<void(R&, const ConfigReader&, const std::string& prefix)>;
     using SaveFn = std::function<void(const R&, ConfigWriter&, const std::string& prefix)>;
     using NewFn = std::function<void(R&, const SystemEnvironment&)>;
+    using ResolveFn = std::function<bool(R&, const PictureResolver&)>;
 
     struct Field {
         FieldType type = FieldType::Int;
@@ -95,9 +104,11 @@ public:
         size_t capacity = 0;
         ColorDefault colorNew, colorLoad, colorSave;
         bool alwaysWrite = false;  // colours written as plain text with an empty default
+        std::string description;   // one sentence saying what the member does, shown under the grid
         NewFn applyNew;
         LoadFn load;
         SaveFn save;
+        ResolveFn resolve;  // looks the member's pictures up again; true when one changed
 
         template <class T>
         T& Ref(R& r) const { return std::get<Access<T>>(access)(r); }
@@ -124,8 +135,29 @@ public:
         for (const Field& f : m_fields)
             if (f.phase != FieldPhase::MemoryOnly && f.save) f.save(r, out, prefix);
     }
+    // Points every picture reference of the record at what its name resolves to now (after a picture was
+    // reloaded); true when any reference changed.
+    bool ResolveImages(R& r, const PictureResolver& resolve) const {
+        bool changed = false;
+        for (const Field& f : m_fields)
+            if (f.phase != FieldPhase::SaveOnly && f.resolve && f.resolve(r, resolve)) changed = true;
+        return changed;
+    }
 
     // ---- building ----
+
+    // Describes the field declared last: `s.Int("DT", &R::drawText, 1).Describe("...")`.
+    RecordSchema& Describe(std::string text) {
+        if (!m_fields.empty()) m_fields.back().description = std::move(text);
+        return *this;
+    }
+    // Describes the last `count` fields in declaration order, for members declared in a loop or a group;
+    // text(i) is the sentence of the i-th of them.
+    RecordSchema& DescribeLast(size_t count, const std::function<std::string(size_t)>& text) {
+        const size_t first = m_fields.size() >= count ? m_fields.size() - count : 0;
+        for (size_t i = first; i < m_fields.size(); ++i) m_fields[i].description = text(i - first);
+        return *this;
+    }
 
     RecordSchema& Int(std::string key, Access<int> a, IntDefault newDef, IntDefault loadDef, IntDefault saveDef,
                       FieldPhase phase = FieldPhase::Stored) {
@@ -220,7 +252,13 @@ public:
         f.save = [a, k](const R& r, ConfigWriter& out, const std::string& p) {
             out.SaveImageRecord(p + k, a(const_cast<R&>(r)));
         };
+        f.resolve = [a](R& r, const PictureResolver& resolve) { return ResolveImageRecord(a(r), resolve); };
         m_fields.push_back(std::move(f));
+        return *this;
+    }
+    // Gives the field added last (a Custom member holding pictures) its way of resolving them again.
+    RecordSchema& Resolving(ResolveFn resolve) {
+        m_fields.back().resolve = std::move(resolve);
         return *this;
     }
 
@@ -311,20 +349,36 @@ public:
         Id();
         ResId();
         CaptionKey();
-        Int("VornadeskPreviewWidth", width, newWidth, keyWidth);
-        return Int("VornadeskPreviewHeight", height, newHeight, keyHeight);
+        PreviewWidth(width, newWidth, keyWidth);
+        return PreviewHeight(height, newHeight, keyHeight);
     }
     RecordSchema& Head(Access<int> width, Access<int> height, IntDefault newWidth, IntDefault newHeight) {
         return Head(width, height, newWidth, newHeight, newWidth, newHeight);
     }
 
     // The head every record starts with.
-    RecordSchema& Id() { return Int("ID", [](R& r) -> int& { return r.ID; }, 0); }
+    RecordSchema& Id() {
+        return Int("ID", [](R& r) -> int& { return r.ID; }, 0)
+            .Describe("The number that identifies the object inside the skin; its range tells the object's kind.");
+    }
     RecordSchema& ResId() {
-        return Text("ResID", [](R& r) -> std::string& { return r.ResID; }, kText255);
+        return Text("ResID", [](R& r) -> std::string& { return r.ResID; }, kText255)
+            .Describe("The resource ID of the window or control this object skins in the skinned program.");
     }
     RecordSchema& CaptionKey(FieldPhase phase = FieldPhase::Stored) {
-        return Text("Caption", [](R& r) -> std::string& { return r.Caption; }, kText255, {}, phase);
+        return Text("Caption", [](R& r) -> std::string& { return r.Caption; }, kText255, {}, phase)
+            .Describe("The object's name, shown in the project tree and used by other objects to refer to it.");
+    }
+    // The size the object is previewed at in the design view; the design view's grips change it.
+    RecordSchema& PreviewWidth(Access<int> a, IntDefault newDef, IntDefault keyDef,
+                               FieldPhase phase = FieldPhase::Stored) {
+        return Int("VornadeskPreviewWidth", a, newDef, keyDef, keyDef, phase)
+            .Describe("The width of the preview in the design view, in pixels.");
+    }
+    RecordSchema& PreviewHeight(Access<int> a, IntDefault newDef, IntDefault keyDef,
+                                FieldPhase phase = FieldPhase::Stored) {
+        return Int("VornadeskPreviewHeight", a, newDef, keyDef, keyDef, phase)
+            .Describe("The height of the preview in the design view, in pixels.");
     }
 
 private:

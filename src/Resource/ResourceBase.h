@@ -43,6 +43,8 @@ public:
     virtual void AssignItem(SkinResStruct& target, const SkinResStruct& source) const = 0;
     // Whether two records of this kind hold the same values.
     virtual bool SameItem(const SkinResStruct& a, const SkinResStruct& b) const = 0;
+    // Points a record's picture references at what their names resolve to now; true when one changed.
+    virtual bool ResolveImages(SkinResStruct&, const PictureResolver&) const { return false; }
 
     // The generic collection load: false when "Indexs" is empty or an item fails (items before it stay).
     virtual bool Load();
@@ -120,6 +122,9 @@ public:
     }
     bool SameItem(const SkinResStruct& a, const SkinResStruct& b) const override {
         return static_cast<const R&>(a) == static_cast<const R&>(b);
+    }
+    bool ResolveImages(SkinResStruct& item, const PictureResolver& resolve) const override {
+        return m_schema.ResolveImages(static_cast<R&>(item), resolve);
     }
 
 protected:

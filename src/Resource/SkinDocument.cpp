@@ -144,7 +144,25 @@ std::shared_ptr<const CEnBitmap> CSkinDocument::PictureImageByName(std::string_v
 }
 
 Picture* CSkinDocument::AddPicture(std::string sourcePath, std::string name, std::shared_ptr<const CEnBitmap> image) {
-    return Pictures().Add(std::move(sourcePath), std::move(name), std::move(image));
+    return Pictures().Add(std::move(sourcePath), std::move(name), nullptr, std::move(image));
+}
+
+Picture* CSkinDocument::AddPictureFile(const std::string& path, std::string name, std::string* error) {
+    PictureFile file = CResPicture::ReadFile(path, name);
+    if (!file.Ok()) {
+        if (error) *error = file.error;
+        return nullptr;
+    }
+    return Pictures().Add(path, std::move(name), std::move(file.data), std::move(file.image));
+}
+
+std::vector<int> CSkinDocument::ResolvePictureReferences() {
+    const PictureResolver resolve = [this](std::string_view name) { return PictureImageByName(name); };
+    std::vector<int> changed;
+    for (const auto& collection : m_collections)
+        for (const auto& item : collection->Items())
+            if (collection->ResolveImages(*item, resolve)) changed.push_back(item->ID);
+    return changed;
 }
 
 void CSkinDocument::ForEachItem(const std::function<void(CResourceBase&, SkinResStruct&)>& visit) const {

@@ -90,7 +90,7 @@ public:
     // The package bytes Save writes, for a destination path (which names the configuration entry).
     std::vector<uint8_t> BuildPackage(const std::string& path, std::string_view password, bool scramble,
                                       std::string* error = nullptr);
-    // Things the last Open or Save passed over (an unreadable picture entry, a picture whose file is gone).
+    // Things the last Open or Save passed over (an unreadable picture entry, a picture without bytes).
     const std::vector<std::string>& Warnings() const { return m_warnings; }
     // The configuration entry's text as stored, unscrambled (for inspection).
     const std::string& StoredConfigText() const { return m_storedConfig; }
@@ -117,7 +117,13 @@ public:
     SkinResStruct* FindItem(int id) const;
 
     std::shared_ptr<const CEnBitmap> PictureImageByName(std::string_view name) const;
+    // A picture made in memory: no bytes, so a save leaves it out with a warning.
     Picture* AddPicture(std::string sourcePath, std::string name, std::shared_ptr<const CEnBitmap> image);
+    // Reads and decodes a picture file and keeps its bytes; null with the reason when it does not decode.
+    Picture* AddPictureFile(const std::string& path, std::string name, std::string* error = nullptr);
+    // After a picture's image was replaced: points every reference naming a picture at its current image.
+    // The IDs of the records that changed.
+    std::vector<int> ResolvePictureReferences();
 
     // Every item of every collection in registry order (what the tree is filled from).
     void ForEachItem(const std::function<void(CResourceBase&, SkinResStruct&)>& visit) const;

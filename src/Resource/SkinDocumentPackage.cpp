@@ -122,19 +122,13 @@ std::vector<uint8_t> CSkinDocument::BuildPackage(const std::string& path, std::s
     std::string zipError;
     // Pictures are added while their collection saves, so they all precede the configuration entry.
     Pictures().SetSink([&](const Picture& p) {
-        const std::vector<uint8_t>* bytes = p.data.get();
-        std::vector<uint8_t> fromFile;
-        if (!p.FromPackage()) {
-            std::string readError;
-            if (vd::ReadWholeFile(p.sourcePath, fromFile, vd::kDefaultZipEntryLimit, &readError) !=
-                vd::ReadFileStatus::Ok) {
-                m_warnings.push_back("The picture " + p.name + " was left out: " + readError);
-                return false;
-            }
-            bytes = &fromFile;
+        // The bytes the picture was loaded with, never the file as it is now: it may have changed or gone.
+        if (!p.data && !p.FromPackage()) {
+            m_warnings.push_back("The picture " + p.name + " was left out: its bytes were never read");
+            return false;
         }
         static const std::vector<uint8_t> kNone;
-        if (!zip.AddEntry(p.name, bytes ? *bytes : kNone)) zipError = zip.ErrorString();
+        if (!zip.AddEntry(p.name, p.data ? *p.data : kNone)) zipError = zip.ErrorString();
         return true;
     });
     std::string saveError;

@@ -15,7 +15,10 @@ std::string PasswordOption(const Options& o, const char* name) {
 void OpenOrFail(CSkinDocument& doc, const std::string& path, const std::string& password) {
     const vd::OpenResult result = doc.Open(path, password);
     if (result == vd::OpenResult::Ok) return;
-    const std::string message = path + ": " + std::string(vd::OpenResultMessage(result));
+    std::string message = path + ": " + std::string(vd::OpenResultMessage(result));
+    // Without a password the author most likely did not know the package is protected: say how to open it.
+    if (result == vd::OpenResult::WrongPassword && password.empty())
+        message += " The package is protected by a password: give it with --password PW.";
     switch (result) {
     case vd::OpenResult::UnknownFormat: Fail(kUnknownFormat, message);
     case vd::OpenResult::WrongPassword: Fail(kWrongPassword, message);

@@ -33,13 +33,17 @@ void CChildView::UpdateScrollBars() {
     verticalScrollBar()->setSingleStep(16);
 }
 
-void CChildView::SetPage(CResObjProperty* page) {
+void CChildView::SetPage(CResObjProperty* page, int id) {
+    if (m_pPage && m_pPage != page) m_pPage->ShowInView(0);
     m_pPage = page;
     m_bDragging = false;
     if (!page) {
+        m_openedSize = QSize();
         SetScrollSize({500, 500});
     } else {
+        page->ShowInView(id ? id : page->CurrentId());
         const QSize size = page->PreviewSize();
+        m_openedSize = size;
         horizontalScrollBar()->setValue(0);
         verticalScrollBar()->setValue(0);
         page->CenterRect(viewport()->size(), QPoint(0, 0), size.width(), size.height());
@@ -121,6 +125,7 @@ void CChildView::mouseReleaseEvent(QMouseEvent* event) {
             const Rect rc = m_pPage->PreviewRect();
             const QSize size(rc.Width(), rc.Height());
             if (size != m_pPage->PreviewSize()) m_pPage->StorePreviewSize(size);
+            m_openedSize = m_pPage->PreviewSize();
         }
         viewport()->update();
     }

@@ -6,6 +6,7 @@
 #include <QMessageBox>
 #include <QPointer>
 #include <QProcess>
+#include <QPushButton>
 #include <QUrl>
 
 #include "designer/SkinPassWordDlg.h"
@@ -35,6 +36,20 @@ QString QtDialogProvider::SaveFileName(QWidget* parent, const QString& caption, 
 bool QtDialogProvider::AskOkCancel(QWidget* parent, const QString& text, const QString& caption) {
     QMessageBox box(QMessageBox::Warning, caption, text, QMessageBox::Ok | QMessageBox::Cancel, parent);
     return box.exec() == QMessageBox::Ok;
+}
+
+DialogProvider::SaveAnswer QtDialogProvider::AskSaveChanges(QWidget* parent, const QString& text,
+                                                            const QString& caption) {
+    QMessageBox box(QMessageBox::Warning, caption, text, QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel,
+                    parent);
+    box.button(QMessageBox::Discard)->setText(QObject::tr("Don't Save"));
+    box.setDefaultButton(QMessageBox::Save);
+    box.setEscapeButton(QMessageBox::Cancel);
+    switch (box.exec()) {
+    case QMessageBox::Save: return SaveAnswer::Save;
+    case QMessageBox::Discard: return SaveAnswer::Discard;
+    default: return SaveAnswer::Cancel;
+    }
 }
 
 void QtDialogProvider::Warn(QWidget* parent, const QString& text, const QString& caption) {

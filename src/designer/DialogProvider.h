@@ -24,6 +24,9 @@ public:
                                  const QString& filter) = 0;
     // OK / Cancel with an exclamation icon; true for OK.
     virtual bool AskOkCancel(QWidget* parent, const QString& text, const QString& caption) = 0;
+    // The unsaved-changes question: Save, Don't Save or Cancel (Escape and closing the box are Cancel).
+    enum class SaveAnswer { Save, Discard, Cancel };
+    virtual SaveAnswer AskSaveChanges(QWidget* parent, const QString& text, const QString& caption) = 0;
     virtual void Warn(QWidget* parent, const QString& text, const QString& caption) = 0;
     virtual void Inform(QWidget* parent, const QString& text, const QString& caption) = 0;
     // The password prompt, offering *password (the previous try's text) again; false when cancelled.
@@ -51,6 +54,7 @@ public:
     QString SaveFileName(QWidget* parent, const QString& caption, const QString& suggested,
                          const QString& filter) override;
     bool AskOkCancel(QWidget* parent, const QString& text, const QString& caption) override;
+    SaveAnswer AskSaveChanges(QWidget* parent, const QString& text, const QString& caption) override;
     void Warn(QWidget* parent, const QString& text, const QString& caption) override;
     void Inform(QWidget* parent, const QString& text, const QString& caption) override;
     bool AskPassword(QWidget* parent, QString* password) override;

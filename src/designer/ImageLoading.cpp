@@ -1,6 +1,7 @@
 #include "designer/ImageLoading.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileInfo>
 
 #include <memory>
@@ -13,8 +14,12 @@
 #include "designer/DialogProvider.h"
 #include "designer/SkinSession.h"
 #include "designer/undo/AddObjectsCommand.h"
+#include "designer/undo/ReloadPicturesCommand.h"
 
-std::vector<int> LoadImageFiles(SkinSession& session, const QStringList& paths) {
+std::vector<int> LoadImageFiles(SkinSession& session, const QStringList& paths, QStringList* skipped) {
+    auto skip = [skipped](const QString& path, const QString& reason) {
+        if (skipped) *skipped << QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(path), reason);
+    };
     std::vector<int> made;
     CSkinDocument& doc = session.Document();
     CResPicture& pictures = doc.Pictures();
@@ -23,11 +28,22 @@ std::vector<int> LoadImageFiles(SkinSession& session, const QStringList& paths) 
     for (const QString& path : paths) {
         const std::string name = QFileInfo(path).fileName().toStdString();
         // A picture of that name is already in the skin (or earlier in this batch): skip the file.
-        if (doc.PictureImageByName(name) || pictures.FindByName(name) || names.count(name)) continue;
-        std::shared_ptr<const CEnBitmap> image(LoadImageFile(path.toStdString()).release());
-        if (!image || image->IsEmpty()) continue;
-        Picture* added = pictures.Add(path.toStdString(), name, image);
-        if (!added) continue;
+        if (doc.PictureImageByName(name) || pictures.FindByName(name) || names.count(name)) {
+            skip(path, QCoreApplication::translate("ImageLoading", "the skin already has a picture named %1")
+                           .arg(QString::fromStdString(name)));
+            continue;
+        }
+        // The bytes are kept with the picture: a save writes them, whatever happens to the file later.
+        PictureFile file = CResPicture::ReadFile(path.toStdString(), name);
+        if (!file.Ok()) {
+            skip(path, QString::fromStdString(file.error));
+            continue;
+        }
+        Picture* added = pictures.Add(path.toStdString(), name, std::move(file.data), std::move(file.image));
+        if (!added) {
+            skip(path, QCoreApplication::translate("ImageLoading", "the skin has no free picture ID left"));
+            continue;
+        }
         const int id = added->ID;
         // The command puts the record back in; until then it lives outside the collection.
         records.push_back(pictures.TakeItem(id));
@@ -47,5 +63,31 @@ std::vector<int> LoadImageFilesInteractive(SkinSession& session, DialogProvider&
                                     "Image Files(*.BMP,*.PNG,*.TGA) (*.bmp *.BMP *.png *.PNG *.tga *.TGA);;"
                                     "Bitmap (*.BMP) (*.bmp *.BMP);;PNG (*.PNG) (*.png *.PNG);;"
                                     "Targa (*.TGA) (*.tga *.TGA)"));
-    return paths.isEmpty() ? std::vector<int>{} : LoadImageFiles(session, paths);
+    if (paths.isEmpty()) return {};
+    QStringList skipped;
+    std::vector<int> made = LoadImageFiles(session, paths, &skipped);
+    ReportSkippedImages(dialogs, parent, skipped);
+    return made;
+}
+
+void ReportSkippedImages(DialogProvider& dialogs, QWidget* parent, const QStringList& skipped) {
+    if (skipped.isEmpty()) return;
+    dialogs.Warn(parent,
+                 QCoreApplication::translate("ImageLoading", "These files were not loaded:") + QLatin1Char('\n') +
+                     skipped.join(QLatin1Char('\n')),
+                 QCoreApplication::translate("ImageLoading", "Load Image"));
+}
+
+void ReloadPictureFromFile(SkinSession& session, DialogProvider& dialogs, QWidget* parent, int pictureId) {
+    const QString caption = QCoreApplication::translate("ImageLoading", "Reload from File");
+    const ReloadPicturesCommand::Outcome outcome = ReloadPicturesCommand::Push(session, {pictureId});
+    if (!outcome.problems.isEmpty()) {
+        dialogs.Warn(parent, outcome.problems.join(QLatin1Char('\n')), caption);
+    } else if (!outcome.unchanged.empty()) {
+        const Picture* p = session.Document().Pictures().FindPicture(pictureId);
+        dialogs.Inform(parent,
+                       QCoreApplication::translate("ImageLoading", "%1 is the same as its file: nothing to reload.")
+                           .arg(p ? QString::fromStdString(p->name) : QString()),
+                       caption);
+    }
 }

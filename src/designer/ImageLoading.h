@@ -1,6 +1,6 @@
 #pragma once
 // Loading picture files into the skin, shared by the project tree's "Load Image" and the Skin Image
-// Editor's "Open Image": one undoable step for the whole batch.
+// Editor's "Open Image": one undoable step for the whole batch. Pictures keep the bytes read here.
 
 #include <QStringList>
 
@@ -11,8 +11,15 @@ class QWidget;
 class SkinSession;
 
 // Adds each readable image file whose name is not yet a picture of the skin (nor earlier in the batch);
-// returns the IDs of the pictures added.
-std::vector<int> LoadImageFiles(SkinSession& session, const QStringList& paths);
+// returns the IDs of the pictures added. Each file left out is added to *skipped as "path: reason".
+std::vector<int> LoadImageFiles(SkinSession& session, const QStringList& paths, QStringList* skipped = nullptr);
+
+// One message listing the files a load left out and why; nothing when none was.
+void ReportSkippedImages(DialogProvider& dialogs, QWidget* parent, const QStringList& skipped);
+
+// "Reload from File": reads the picture's file again as one undoable step, and says when the file is gone,
+// no longer decodes or still holds the same picture.
+void ReloadPictureFromFile(SkinSession& session, DialogProvider& dialogs, QWidget* parent, int pictureId);
 
 // Asks for files (several may be chosen) and loads them; the IDs added, none when cancelled.
 std::vector<int> LoadImageFilesInteractive(SkinSession& session, DialogProvider& dialogs, QWidget* parent);

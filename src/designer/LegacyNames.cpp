@@ -1,10 +1,16 @@
 #include "designer/LegacyNames.h"
 
+#include <QCoreApplication>
+
 #include <cstddef>
+#include <utility>
+#include <vector>
 
 #include "Resource/ResourceBase.h"
 #include "Resource/SkinDocument.h"
 #include "Resource/TextUtil.h"
+#include "designer/SkinSession.h"
+#include "designer/undo/EditObjectCommand.h"
 
 namespace {
 
@@ -12,7 +18,7 @@ struct Rule {
     int typeBase;
     const char* from;
     const char* to;
-    size_t maxLength;  // the name is renamed only when it is at most this long
+    size_t maxLength;  // longer names were never renamed, and still are not
 };
 
 constexpr Rule kRules[] = {
@@ -24,10 +30,11 @@ constexpr Rule kRules[] = {
     {19000, "Client", "SkinMDIClient", 13},
 };
 
-std::string ReplaceAll(std::string text, const std::string& from, const std::string& to) {
-    for (size_t pos = text.find(from); pos != std::string::npos; pos = text.find(from, pos + to.size()))
-        text.replace(pos, from.size(), to);
-    return text;
+bool AllDigits(const std::string& text, size_t from) {
+    if (from >= text.size()) return false;
+    for (size_t i = from; i < text.size(); ++i)
+        if (text[i] < '0' || text[i] > '9') return false;
+    return true;
 }
 
 }  // namespace
@@ -35,22 +42,26 @@ std::string ReplaceAll(std::string text, const std::string& from, const std::str
 std::string ModernDefaultName(int typeBase, const std::string& name) {
     for (const Rule& rule : kRules) {
         if (rule.typeBase != typeBase) continue;
-        if (name.size() > rule.maxLength) return name;
-        // A name already in today's form ("SkinMDIClient") is left alone rather than prefixed twice.
-        if (name.find(rule.to) != std::string::npos) return name;
-        return vd::CutToCapacity(ReplaceAll(name, rule.from, rule.to), kText255);
+        const std::string from = rule.from;
+        if (name.size() > rule.maxLength || name.compare(0, from.size(), from) != 0 || !AllDigits(name, from.size()))
+            return name;
+        return vd::CutToCapacity(rule.to + name.substr(from.size()), kText255);
     }
     return name;
 }
 
-int RenameLegacyNames(CSkinDocument& document) {
-    int renamed = 0;
-    document.ForEachItem([&](CResourceBase& collection, SkinResStruct& item) {
+int RenameLegacyNames(SkinSession& session) {
+    std::vector<std::pair<int, std::string>> renames;
+    session.Document().ForEachItem([&](CResourceBase& collection, SkinResStruct& item) {
         std::string modern = ModernDefaultName(collection.BaseId(), item.Caption);
-        if (modern != item.Caption) {
-            item.Caption = std::move(modern);
-            ++renamed;
-        }
+        if (modern != item.Caption) renames.emplace_back(item.ID, std::move(modern));
     });
-    return renamed;
+    if (renames.empty()) return 0;
+    QUndoStack& stack = session.UndoStack();
+    stack.beginMacro(QCoreApplication::translate("LegacyNames", "Rename old default names"));
+    for (const auto& [id, name] : renames)
+        EditObjectCommand::Push(session, id, QCoreApplication::translate("LegacyNames", "Rename %1").arg(QString::fromStdString(name)),
+                                [name](SkinResStruct& r) { r.Caption = name; });
+    stack.endMacro();
+    return static_cast<int>(renames.size());
 }

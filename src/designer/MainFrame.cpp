@@ -15,12 +15,17 @@
 #include <QMenu>
 #include <QToolBar>
 #include <QUrl>
+#include <QVBoxLayout>
 
 #include "Resource/ResObjects/ResApp.h"
 #include "Resource/SkinDocument.h"
 #include "designer/ChildView.h"
+#include "designer/PictureFileWatcher.h"
+#include "designer/PictureReloadBar.h"
 #include "designer/CommandIcons.h"
 #include "designer/DialogProvider.h"
+#include "designer/HelpWindow.h"
+#include "designer/OpenFailureDetail.h"
 #include "designer/ProductInfo.h"
 #include "designer/LegacyNames.h"
 #include "designer/ObjectKinds.h"
@@ -34,6 +39,13 @@ namespace {
 
 constexpr int kMaxRecentFiles = 8;
 const char* const kSkinFilter = "Quarnelbrix File(*.rss) (*.rss);;All File (*.*) (*)";
+
+// The application icon in every size the resources have.
+QIcon AppIcon() {
+    QIcon icon;
+    for (int size : {16, 32, 48, 256}) icon.addFile(QStringLiteral(":/icons/app-%1.png").arg(size), QSize(size, size));
+    return icon;
+}
 
 // A new skin starts with one application object; that is where a skin begins, not an edit to undo.
 std::unique_ptr<CSkinDocument> NewSkin() {
@@ -53,8 +65,19 @@ CMainFrame::CMainFrame(DialogProvider* dialogs, const QString& settingsFile, QWi
     m_settings = settingsFile.isEmpty() ? std::make_unique<QSettings>(QStringLiteral("Quarnelbrix"), AppTitle())
                                         : std::make_unique<QSettings>(settingsFile, QSettings::IniFormat);
     setObjectName(QStringLiteral("MainFrame"));
+    setWindowIcon(AppIcon());
     setAcceptDrops(true);
-    setCentralWidget(m_view);
+    // The reload bar sits above the design view and shows only while a picture file changed on disk.
+    m_reloadBar = new PictureReloadBar(m_session, this);
+    m_pictureWatcher = new PictureFileWatcher(m_session, this);
+    connect(m_pictureWatcher, &PictureFileWatcher::picturesChanged, m_reloadBar, &PictureReloadBar::Offer);
+    auto* central = new QWidget(this);
+    auto* centralLayout = new QVBoxLayout(central);
+    centralLayout->setContentsMargins(0, 0, 0, 0);
+    centralLayout->setSpacing(0);
+    centralLayout->addWidget(m_reloadBar);
+    centralLayout->addWidget(m_view, 1);
+    setCentralWidget(central);
     CreatePanes();
     CreateActions();
     CreateMenus();
@@ -64,7 +87,7 @@ CMainFrame::CMainFrame(DialogProvider* dialogs, const QString& settingsFile, QWi
     connect(&m_session, &SkinSession::modifiedChanged, this,
             [this](bool modified) { m_modifiedLabel->setText(modified ? tr("Modified") : QString()); });
     RestoreLayout();
-    StartFresh(NewSkin(), QString());
+    StartFresh(NewSkin(), QString(), true);
 }
 
 CMainFrame::~CMainFrame() {
@@ -84,6 +107,8 @@ QAction* CMainFrame::AddAction(int command, const QString& text, const QKeySeque
 void CMainFrame::CreatePanes() {
     m_propertyArea = new CPropertyArea(this);
     m_pages->Attach(&m_session, m_propertyArea->Grid(), m_dialogs);
+    // A value still being typed in the grid belongs to the document before anything reads or replaces it.
+    m_session.SetPendingEditCommitter([this] { CommitPendingEdit(); });
     m_projectArea = new CProjectArea(m_session, *m_pages, *m_dialogs, this);
     m_projectArea->SetView(m_view);
     connect(m_projectArea, &CProjectArea::propertiesShown, this, [this](int id) {
@@ -129,14 +154,24 @@ void CMainFrame::CreateActions() {
     grips->setChecked(true);
     grips->setIcon(CommandIcon("selection-grips"));
 
-    QAction* undo = m_session.UndoStack().createUndoAction(this, tr("&Undo"));
-    undo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    // Undo and redo go through the session, which commits an open grid edit first.
+    QUndoStack& stack = m_session.UndoStack();
+    QAction* undo = AddAction(ID_EDIT_UNDO, tr("&Undo"), QKeySequence(Qt::CTRL | Qt::Key_Z));
     undo->setIcon(CommandIcon("undo"));
-    m_actions.insert(ID_EDIT_UNDO, undo);
-    QAction* redo = m_session.UndoStack().createRedoAction(this, tr("&Redo"));
-    redo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Y));
+    undo->setEnabled(stack.canUndo());
+    connect(&stack, &QUndoStack::canUndoChanged, undo, &QAction::setEnabled);
+    connect(&stack, &QUndoStack::undoTextChanged, undo, [undo, this](const QString& text) {
+        undo->setText(text.isEmpty() ? tr("&Undo") : tr("&Undo %1").arg(text));
+    });
+    connect(undo, &QAction::triggered, &m_session, &SkinSession::Undo);
+    QAction* redo = AddAction(ID_EDIT_REDO, tr("&Redo"), QKeySequence(Qt::CTRL | Qt::Key_Y));
     redo->setIcon(CommandIcon("redo"));
-    m_actions.insert(ID_EDIT_REDO, redo);
+    redo->setEnabled(stack.canRedo());
+    connect(&stack, &QUndoStack::canRedoChanged, redo, &QAction::setEnabled);
+    connect(&stack, &QUndoStack::redoTextChanged, redo, [redo, this](const QString& text) {
+        redo->setText(text.isEmpty() ? tr("&Redo") : tr("&Redo %1").arg(text));
+    });
+    connect(redo, &QAction::triggered, &m_session, &SkinSession::Redo);
 
     QAction* copy = Action(ID_EDIT_COPY);
 
@@ -150,6 +185,11 @@ void CMainFrame::CreateActions() {
     // Edit commands act on the tree's selected item (the right-clicked one, which a right click selects).
     connect(copy, &QAction::triggered, this, [this] { m_projectArea->Copy(m_projectArea->SelectedId()); });
     connect(Action(ID_EDIT_PASTE), &QAction::triggered, this, [this] { m_projectArea->Paste(m_projectArea->SelectedId()); });
+    // Paste is offered only with something to paste; the menu, the toolbar and Ctrl+V share the action.
+    auto updatePaste = [this] { Action(ID_EDIT_PASTE)->setEnabled(m_projectArea->CanPaste()); };
+    connect(m_projectArea, &CProjectArea::pasteAvailableChanged, this, updatePaste);
+    connect(&m_session, &SkinSession::changed, this, updatePaste);
+    updatePaste();
     connect(Action(ID_EDIT_DELETE), &QAction::triggered, this,
             [this] { m_projectArea->DeleteObject(m_projectArea->SelectedId()); });
     connect(Action(ID_HELP_TOPICS), &QAction::triggered, this, &CMainFrame::OnHelpTopics);
@@ -157,6 +197,12 @@ void CMainFrame::CreateActions() {
     connect(Action(ID_TEST_SKIN), &QAction::triggered, this, &CMainFrame::OnTestSkin);
     connect(Action(ID_APP_ABOUT), &QAction::triggered, this, [this] { m_dialogs->ShowAbout(this); });
     connect(grips, &QAction::toggled, m_view, &CChildView::SetShowGrips);
+
+    // While a grid editor has the keyboard, only the commands that commit it first keep their keys.
+    QList<QKeySequence> committing;
+    for (int command : {ID_FILE_NEW, ID_FILE_OPEN, ID_FILE_SAVE, ID_FILE_SAVE_AS, ID_TEST_SKIN, ID_HELP_TOPICS})
+        committing << Action(command)->shortcut();
+    m_propertyArea->Grid()->setPassingShortcuts(committing);
 }
 
 void CMainFrame::CreateMenus() {
@@ -286,11 +332,10 @@ void CMainFrame::OnDocumentChanged(const DocumentChange& change) {
     if (change.kind == DocumentChange::ObjectChanged || change.kind == DocumentChange::PasswordChanged) {
         m_propertyArea->Grid()->refreshValues();
         CResObjProperty* page = m_view->Page();
-        if (page && change.id == page->CurrentId() && !m_view->IsDragging()) {
-            // An undone or redone resize moves the preview back to the stored size; a free frame's new
-            // background gives it its size.
-            const Rect rc = page->PreviewRect();
-            if (QSize(rc.Width(), rc.Height()) != page->PreviewSize()) m_view->SetPage(page);
+        if (page && change.id == page->ShownId() && !m_view->IsDragging()) {
+            // A new stored preview size (from the grid, or undone) or a free frame's new background reopens
+            // the object at its size; a size dragged in the view stays otherwise.
+            if (page->PreviewSize() != m_view->OpenedSize()) m_view->SetPage(page);
         }
     }
     m_view->viewport()->update();
@@ -304,24 +349,33 @@ QString CMainFrame::CurrentName() const {
 
 void CMainFrame::SetTitleSuffix(const QString& suffix) { setWindowTitle(AppTitle() + QStringLiteral(" - ") + suffix); }
 
+void CMainFrame::CommitPendingEdit() { m_propertyArea->Grid()->commitPendingEdit(); }
+
 bool CMainFrame::MaybeSave() {
+    CommitPendingEdit();
     if (!m_session.IsModified()) return true;
     const QString text = tr("File %1 has been modified, you want to save it?").arg(CurrentName());
-    if (!m_dialogs->AskOkCancel(this, text, tr("Quarnelbrix"))) return true;  // Cancel: go on without saving
-    return OnFileSave();
+    switch (m_dialogs->AskSaveChanges(this, text, tr("Quarnelbrix"))) {
+    case DialogProvider::SaveAnswer::Save: return OnFileSave();  // a failed or cancelled save stops the command
+    case DialogProvider::SaveAnswer::Discard: return true;
+    case DialogProvider::SaveAnswer::Cancel: break;
+    }
+    return false;
 }
 
-void CMainFrame::StartFresh(std::unique_ptr<CSkinDocument> document, const QString& filePath) {
+void CMainFrame::StartFresh(std::unique_ptr<CSkinDocument> document, const QString& filePath, bool blank) {
     m_session.Replace(std::move(document));
     m_filePath = filePath;
+    m_bBlankSkin = blank;
     SetTitleSuffix(filePath.isEmpty() ? QStringLiteral("Untitled.rss") : filePath);
 }
 
 bool CMainFrame::OnFileNew() {
-    // A fresh skin with nothing to lose stays as it is.
-    if (!m_session.IsModified() && m_filePath.isEmpty()) return false;
+    CommitPendingEdit();
+    // The blank skin New makes, untouched, stays as it is; any other skin (from a file or the sample) gives way.
+    if (m_bBlankSkin && !m_session.IsModified()) return false;
     if (!MaybeSave()) return false;
-    StartFresh(NewSkin(), QString());
+    StartFresh(NewSkin(), QString(), true);
     return true;
 }
 
@@ -349,8 +403,8 @@ bool CMainFrame::OpenPath(const QString& path) {
         const vd::OpenResult result = document->Open(path.toStdString(), password.toStdString());
         if (result == vd::OpenResult::Ok) {
             document->SetPassword(password.toStdString());
-            RenameLegacyNames(*document);
             StartFresh(std::move(document), path);
+            RenameLegacyNames(m_session);
             AddRecentFile(path);
             return true;
         }
@@ -359,8 +413,8 @@ bool CMainFrame::OpenPath(const QString& path) {
         const QString caption = QString::fromUtf8(vd::OpenResultCaption(result).data(),
                                                   static_cast<int>(vd::OpenResultCaption(result).size()));
         if (result != vd::OpenResult::WrongPassword) {
-            // The current skin stays; the user learns why the file did not open.
-            m_dialogs->Warn(this, message, caption);
+            // The current skin stays; the user learns which file did not open and why.
+            m_dialogs->Warn(this, message + QLatin1Char('\n') + OpenFailureDetail(path, result), caption);
             return false;
         }
         // Four prompts at most; "Wrong Password!" before every prompt but the first.
@@ -387,11 +441,13 @@ bool CMainFrame::SaveTo(const QString& path) {
 }
 
 bool CMainFrame::OnFileSave() {
+    CommitPendingEdit();
     if (m_filePath.isEmpty()) return OnFileSaveAs();
     return SaveTo(m_filePath);
 }
 
 bool CMainFrame::OnFileSaveAs() {
+    CommitPendingEdit();
     const QString suggested = m_filePath.isEmpty() ? QStringLiteral("Untitled.rss") : m_filePath;
     const QString path = m_dialogs->SaveFileName(this, tr("Save As"), suggested,
                                                  tr("Quarnelbrix File(*.rss) (*.rss)"));
@@ -412,13 +468,14 @@ bool CMainFrame::OnLoadSample() {
         "Amberline.rss", "", reinterpret_cast<const uint8_t*>(bytes.constData()), static_cast<size_t>(bytes.size()));
     if (result != vd::OpenResult::Ok) return false;
     document->SetPassword("");
-    RenameLegacyNames(*document);
     // The sample has no file of its own: Save asks where to put it.
     StartFresh(std::move(document), QString());
+    RenameLegacyNames(m_session);
     return true;
 }
 
 bool CMainFrame::OnTestSkin() {
+    CommitPendingEdit();
     if (m_filePath.isEmpty()) {
         m_dialogs->Inform(this, tr("Please Save First!"), AppTitle());
         return false;
@@ -437,13 +494,26 @@ bool CMainFrame::OnHelpTopics() {
     const QStringList candidates = {appDir.filePath(QStringLiteral("docs/help/index.html")),
                                     appDir.filePath(QStringLiteral("../docs/help/index.html")),
                                     appDir.filePath(QStringLiteral("../share/vornadesk/help/index.html"))};
-    for (const QString& path : candidates)
-        if (QFileInfo::exists(path)) return m_dialogs->OpenUrl(QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath()).toString());
+    for (const QString& path : candidates) {
+        if (!QFileInfo::exists(path)) continue;
+        // The guide opens in a window of its own, kept for the session, so it needs no web browser.
+        auto* help = findChild<HelpWindow*>();
+        if (!help) help = new HelpWindow(QFileInfo(path).absoluteFilePath(), this);
+        help->show();
+        help->raise();
+        help->activateWindow();
+        return true;
+    }
     m_dialogs->Inform(this, tr("The user guide (docs/help/index.html) was not found."), AppTitle());
     return false;
 }
 
-bool CMainFrame::OnHomePage() { return m_dialogs->OpenUrl(vd::HomePageUrl()); }
+bool CMainFrame::OnHomePage() {
+    const QString url = vd::HomePageUrl();
+    if (m_dialogs->OpenUrl(url)) return true;
+    m_dialogs->Inform(this, tr("No web browser could be started to show the home page:\n%1").arg(url), AppTitle());
+    return false;
+}
 
 // ---- recent files, layout, window events ----
 

@@ -26,6 +26,8 @@ namespace vd {
 struct LockKeyStates;
 }
 
+class PictureFileWatcher;
+class PictureReloadBar;
 class CMainFrame : public QMainWindow {
     Q_OBJECT
 public:
@@ -46,6 +48,8 @@ public:
     ~CMainFrame() override;
 
     SkinSession& Session() { return m_session; }
+    PictureReloadBar* ReloadBar() const { return m_reloadBar; }
+    PictureFileWatcher* PictureWatcher() const { return m_pictureWatcher; }
     CProjectArea* ProjectArea() const { return m_projectArea; }
     CPropertyArea* PropertyArea() const { return m_propertyArea; }
     CChildView* View() const { return m_view; }
@@ -87,11 +91,14 @@ private:
     void CreatePanes();
     QAction* AddAction(int command, const QString& text, const QKeySequence& shortcut = {});
     void OnDocumentChanged(const DocumentChange& change);
-    // Asks "File %s has been modified..." when there are unsaved changes. False when the command must stop
-    // (the save that OK asked for did not happen).
+    // Asks "File %s has been modified..." (Save, Don't Save, Cancel) when there are unsaved changes. False
+    // when the command must stop: Cancel, or a save that failed or was cancelled.
     bool MaybeSave();
+    // Hands a value still being typed in the grid to the document.
+    void CommitPendingEdit();
     bool SaveTo(const QString& path);
-    void StartFresh(std::unique_ptr<CSkinDocument> document, const QString& filePath);
+    // blank: the document is the one New makes (New leaves it alone while it is unmodified).
+    void StartFresh(std::unique_ptr<CSkinDocument> document, const QString& filePath, bool blank = false);
     void SetTitleSuffix(const QString& suffix);
     QString CurrentName() const;
     void AddRecentFile(const QString& path);
@@ -105,6 +112,8 @@ private:
     std::unique_ptr<QSettings> m_settings;
     std::unique_ptr<CPageList> m_pages;
     CChildView* m_view;
+    PictureReloadBar* m_reloadBar = nullptr;       // above the view: pictures changed on disk
+    PictureFileWatcher* m_pictureWatcher = nullptr;
     CPropertyArea* m_propertyArea = nullptr;
     CProjectArea* m_projectArea = nullptr;
     QDockWidget* m_projectPane = nullptr;
@@ -114,4 +123,5 @@ private:
     std::vector<QLabel*> m_lockLabels;  // CAP, NUM, SCRL
     QHash<int, QAction*> m_actions;
     QString m_filePath;
+    bool m_bBlankSkin = false;
 };

@@ -10,6 +10,7 @@
 #include "Helpers/EnBitmap.h"
 #include "Resource/ResObjects/ResButton.h"
 #include "Resource/ResObjects/ResPicture.h"
+#include "designer/undo/ReloadPicturesCommand.h"
 #include "Resource/ResObjects/ResStatic.h"
 #include "Resource/ResObjects/ResSysButton.h"
 #include "Resource/ResourceBase.h"
@@ -94,8 +95,7 @@ CProjectArea::CProjectArea(SkinSession& session, CPageList& pages, DialogProvide
     connect(m_tree, &QWidget::customContextMenuRequested, this, [this](const QPoint& pos) {
         QTreeWidgetItem* item = m_tree->itemAt(pos);
         if (!item) return;
-        m_tree->setCurrentItem(item);
-        if (QMenu* menu = CreateContextMenu(item)) {
+        if (QMenu* menu = ContextMenuFor(item)) {
             menu->exec(m_tree->viewport()->mapToGlobal(pos));
             delete menu;
         }
@@ -275,6 +275,11 @@ void CProjectArea::Refresh(int id) {
 void CProjectArea::OnDocumentChanged(const DocumentChange& change) {
     switch (change.kind) {
     case DocumentChange::Replaced:
+        // A copied ID names an object of the old skin only.
+        if (m_copyId != -1) {
+            m_copyId = -1;
+            emit pasteAvailableChanged();
+        }
         ClearGrid();
         CloseView();
         Rebuild();
@@ -335,7 +340,7 @@ void CProjectArea::OpenObject(int id) {
         font.setBold(true);
         item->setFont(0, font);
     }
-    if (m_view) m_view->SetPage(page);
+    if (m_view) m_view->SetPage(page, id);
 }
 
 void CProjectArea::SelectItemByData(int id) {
@@ -349,7 +354,15 @@ int CProjectArea::CreateObject(int typeBase) {
     std::string error;
     const int id = AddObjectsCommand::PushNew(m_session, typeBase, &error);
     if (!id) m_dialogs.Warn(this, QString::fromStdString(error), tr("Quarnelbrix"));
+    SelectAndOpen(id);
     return id;
+}
+
+// A new object is what the author wants to work on next: select it and open it in the view.
+void CProjectArea::SelectAndOpen(int id) {
+    if (!id || !m_session.Document().FindItem(id)) return;
+    SelectItemByData(id);
+    OpenObject(id);
 }
 
 int CProjectArea::CreateOwned(int typeBase, int ownerId) {
@@ -369,6 +382,7 @@ int CProjectArea::CreateOwned(int typeBase, int ownerId) {
     records.push_back(std::move(record));
     m_session.UndoStack().push(new AddObjectsCommand(m_session, std::move(records),
                                                      tr("Create %1").arg(QString::fromLatin1(collection->SectionName()))));
+    SelectAndOpen(id);
     return id;
 }
 
@@ -392,8 +406,11 @@ bool CProjectArea::DeleteObject(int id) {
 bool CProjectArea::Copy(int id) {
     if (id < 2000 || !m_session.Document().FindItem(id)) return false;
     m_copyId = id;
+    emit pasteAvailableChanged();
     return true;
 }
+
+bool CProjectArea::CanPaste() const { return m_copyId > 0 && m_session.Document().FindItem(m_copyId); }
 
 std::vector<int> CProjectArea::Paste(int targetId) {
     FinishFilling();
@@ -435,12 +452,22 @@ std::vector<int> CProjectArea::Paste(int targetId) {
 
 std::vector<int> CProjectArea::LoadImages(const QStringList& paths) {
     FinishFilling();
-    return LoadImageFiles(m_session, paths);
+    QStringList skipped;
+    std::vector<int> made = LoadImageFiles(m_session, paths, &skipped);
+    ReportSkippedImages(m_dialogs, this, skipped);
+    return made;
 }
 
 void CProjectArea::LoadImagesInteractive() {
     FinishFilling();
     LoadImageFilesInteractive(m_session, m_dialogs, this);
+}
+
+QMenu* CProjectArea::ContextMenuFor(QTreeWidgetItem* item) {
+    if (!item) return nullptr;
+    m_tree->setCurrentItem(item);
+    if (const int id = IdOf(item)) ShowProperties(id);
+    return CreateContextMenu(item);
 }
 
 QMenu* CProjectArea::CreateContextMenu(QTreeWidgetItem* item) {
@@ -466,13 +493,22 @@ QMenu* CProjectArea::CreateContextMenu(QTreeWidgetItem* item) {
         QAction* open = menu->addAction(tr("Open"), this, [this, id] { OpenObject(id); });
         menu->setDefaultAction(open);
         menu->addAction(tr("&Unload Image\t(Del)"), this, [this, id] { DeleteObject(id); });
+        QAction* reload = menu->addAction(tr("Reload from File"), this,
+                                          [this, id] { ReloadPictureFromFile(m_session, m_dialogs, this, id); });
+        const Picture* picture = m_session.Document().Pictures().FindPicture(id);
+        if (const QString why = picture ? ReloadPicturesCommand::CannotReload(*picture) : QString(); !why.isEmpty()) {
+            reload->setEnabled(false);
+            reload->setToolTip(why);
+            reload->setStatusTip(why);
+            menu->setToolTipsVisible(true);
+        }
     } else if (id >= 2000) {
         QAction* open = menu->addAction(tr("Open"), this, [this, id] { OpenObject(id); });
         menu->setDefaultAction(open);
         menu->addAction(tr("Cu&t"))->setEnabled(false);
         menu->addAction(tr("&Copy"), this, [this, id] { Copy(id); });
         QAction* paste = menu->addAction(tr("&Paste"), this, [this, id] { Paste(id); });
-        paste->setEnabled(m_copyId != -1);
+        paste->setEnabled(CanPaste());
         menu->addAction(tr("&Delete"), this, [this, id] { DeleteObject(id); });
         if (IsFrameLike(id) || IsFreeFrame(id)) {
             menu->addSeparator();

@@ -38,6 +38,8 @@ public:
     int ShownId() const { return m_shownId; }
     int SelectedId() const;
     int CopyBuffer() const { return m_copyId; }
+    // Whether Paste has something to paste: a copied object that is still in the skin.
+    bool CanPaste() const;
     // Whether objects of a loaded skin are still waiting to be put into the tree.
     bool IsFilling() const { return !m_pending.empty(); }
     // Puts every waiting object into the tree now.
@@ -59,10 +61,15 @@ public:
     void SelectItemByData(int id);
     // The context menu for an item (null for "Skin" and anything without a menu); the caller owns it.
     QMenu* CreateContextMenu(QTreeWidgetItem* item);
+    // A right click: selects the item for the grid as well, so the grid and the toolbar commands follow
+    // the item the menu is about; then its context menu as above.
+    QMenu* ContextMenuFor(QTreeWidgetItem* item);
 
 signals:
     // The grid now shows this object (0: nothing).
     void propertiesShown(int id);
+    // Copy filled the copy buffer (or it was emptied): CanPaste() may have changed.
+    void pasteAvailableChanged();
 
 private:
     void OnDocumentChanged(const DocumentChange& change);
@@ -79,6 +86,7 @@ private:
     void SortChildren(QTreeWidgetItem* parent);
     QString NameOf(const SkinResStruct& record) const;
     void ClearGrid();
+    void SelectAndOpen(int id);
     void CloseView();
 
     SkinSession& m_session;

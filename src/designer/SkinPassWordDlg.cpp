@@ -12,6 +12,8 @@ CSkinPassWordDlg::CSkinPassWordDlg(QWidget* parent) : QDialog(parent), m_edit(ne
     setWindowTitle(tr("Try Open the Rss"));
     m_edit->setObjectName(QStringLiteral("password"));
     m_edit->setMaxLength(static_cast<int>(vd::kMaxPasswordLength));
+    // Said up front, so an eighth character that does not appear is no surprise.
+    m_edit->setPlaceholderText(tr("at most %1 characters").arg(vd::kMaxPasswordLength));
     auto* form = new QFormLayout;
     form->addRow(tr("PassWord"), m_edit);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);

@@ -16,3 +16,13 @@ void SkinSession::Replace(std::unique_ptr<CSkinDocument> document) {
     emit changed(DocumentChange{DocumentChange::Replaced, 0});
     if (wasModified) emit modifiedChanged(false);
 }
+
+void SkinSession::Undo() {
+    if (m_commitPending) m_commitPending();
+    m_undo.undo();
+}
+
+void SkinSession::Redo() {
+    if (m_commitPending) m_commitPending();
+    m_undo.redo();
+}

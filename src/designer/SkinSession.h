@@ -4,6 +4,7 @@
 
 #include <QObject>
 #include <QUndoStack>
+#include <functional>
 #include <memory>
 
 #include "Resource/SkinDocument.h"
@@ -29,6 +30,12 @@ public:
     bool IsModified() const { return !m_undo.isClean(); }
     void MarkSaved() { m_undo.setClean(); }
 
+    // What hands an edit still open in the user interface (a value being typed in the grid) to the document;
+    // Undo and Redo run it first, so they act on the document the user sees.
+    void SetPendingEditCommitter(std::function<void()> commit) { m_commitPending = std::move(commit); }
+    void Undo();
+    void Redo();
+
     // For undo commands only: announce what they changed.
     void Notify(DocumentChange change) { emit changed(change); }
 
@@ -39,4 +46,5 @@ signals:
 private:
     std::unique_ptr<CSkinDocument> m_document;
     QUndoStack m_undo;
+    std::function<void()> m_commitPending;
 };

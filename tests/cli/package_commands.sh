@@ -15,6 +15,9 @@ grep -q "^  Frames: 1$" info.txt; check "info lists frames" 0 $?
 "$cli" info locked.rss >/dev/null 2>err.txt; check "wrong password status" 3 $?
 grep -q "Wrong Password!" err.txt; check "wrong password message" 0 $?
 check "one-line error" 1 "$(wc -l < err.txt)"
+grep -q "protected by a password: give it with --password" err.txt; check "no password: says the package is protected" 0 $?
+"$cli" info locked.rss --password xyz >/dev/null 2>err.txt; check "given wrong password status" 3 $?
+grep -q "protected" err.txt; check "given wrong password: no hint about giving one" 1 $?
 "$cli" info locked.rss --password abc >/dev/null; check "right password" 0 $?
 "$cli" resave locked.rss open.rss --password abc --new-password ""; check "resave without password" 0 $?
 "$cli" info open.rss >/dev/null; check "resaved opens without password" 0 $?

@@ -45,7 +45,8 @@ protected:
     }
     void AddPictureFile(CSkinDocument& doc, const std::string& name, const Bytes& bytes) {
         const std::string path = Write(name, bytes);
-        doc.AddPicture(path, name, std::shared_ptr<const CEnBitmap>(LoadImageFile(path)));
+        std::string error;
+        ASSERT_NE(doc.AddPictureFile(path, name, &error), nullptr) << name << ": " << error;
     }
 
     fs::path m_dir;
@@ -232,26 +233,45 @@ TEST_F(PackageTest, ANewSkinIsJustItsConfigurationEntry) {
     EXPECT_EQ(zip.Entry(0)->size, 0u);
 }
 
-TEST_F(PackageTest, AVanishedPictureFileIsLeftOutAndTheSaveGoesOn) {
+TEST_F(PackageTest, PictureFilesChangedOrGoneAfterLoadingSaveTheLoadedBytes) {
     CSkinDocument doc;
     AddPictureFile(doc, "keep.bmp", Bmp2x2());
     AddPictureFile(doc, "gone.bmp", Bmp2x2());
+    AddPictureFile(doc, "edited.png", Png3x1());
     fs::remove(Path("gone.bmp"));
+    Write("edited.png", Bmp2x2());  // another program wrote over it after loading
+    ASSERT_TRUE(doc.Save(Path("s.rss"), ""));
+    EXPECT_TRUE(doc.Warnings().empty());
+    CSkinDocument back;
+    ASSERT_EQ(back.Open(Path("s.rss"), ""), vd::OpenResult::Ok);
+    ASSERT_EQ(back.Pictures().Count(), 3u);
+    EXPECT_EQ(*back.Pictures().At(0)->data, Bmp2x2());
+    EXPECT_EQ(*back.Pictures().At(1)->data, Bmp2x2());
+    EXPECT_EQ(back.Pictures().At(1)->name, "gone.bmp");
+    EXPECT_EQ(*back.Pictures().At(2)->data, Png3x1());
+    ASSERT_NE(back.Pictures().At(2)->image, nullptr);
+    EXPECT_EQ(back.Pictures().At(2)->image->Width(), 3);
+}
+
+TEST_F(PackageTest, APictureWithoutBytesIsLeftOutWithAWarning) {
+    CSkinDocument doc;
+    AddPictureFile(doc, "keep.bmp", Bmp2x2());
+    doc.AddPicture(Write("drawn.bmp", Bmp2x2()), "drawn.bmp", nullptr);  // made in memory: no bytes kept
     ASSERT_TRUE(doc.Save(Path("s.rss"), ""));
     ASSERT_EQ(doc.Warnings().size(), 1u);
-    EXPECT_NE(doc.Warnings()[0].find("gone.bmp"), std::string::npos);
+    EXPECT_NE(doc.Warnings()[0].find("drawn.bmp"), std::string::npos);
     CSkinDocument back;
     ASSERT_EQ(back.Open(Path("s.rss"), ""), vd::OpenResult::Ok);
     ASSERT_EQ(back.Pictures().Count(), 1u);
     EXPECT_EQ(back.Pictures().At(0)->name, "keep.bmp");
-    EXPECT_EQ(back.StoredConfigText().find("gone.bmp"), std::string::npos);
+    EXPECT_EQ(back.StoredConfigText().find("drawn.bmp"), std::string::npos);
 }
 
 TEST_F(PackageTest, UndecodablePicturesStayWithAnEmptyImageAndTheirBytes) {
     CSkinDocument doc;
     const Bytes junk = {'n', 'o', 't', ' ', 'a', ' ', 'p', 'n', 'g'};
-    Write("junk.png", junk);
-    doc.AddPicture(Path("junk.png"), "junk.png", nullptr);
+    doc.LoadPackageContents("[Pictures]\r\njunk.png=junk.png\r\njunk.pngID=1001\r\n",
+                            {{"junk.png", std::make_shared<const Bytes>(junk)}});
     ASSERT_TRUE(doc.Save(Path("j.rss"), ""));
     CSkinDocument back;
     ASSERT_EQ(back.Open(Path("j.rss"), ""), vd::OpenResult::Ok);
@@ -278,8 +298,8 @@ TEST_F(PackageTest, AFailedSaveLeavesThePreviousFileIntact) {
     doc.NewItemOfType(2000);
     ASSERT_TRUE(doc.Save(Path("keep.rss"), ""));
     const Bytes before = Read(Path("keep.rss"));
-    doc.AddPicture(Path("x.bmp"), "", nullptr);  // a picture without a name cannot become an entry
-    Write("x.bmp", Bmp2x2());
+    // a picture without a name cannot become an entry
+    doc.Pictures().Add(Path("x.bmp"), "", std::make_shared<const Bytes>(Bmp2x2()), nullptr);
     std::string error;
     EXPECT_FALSE(doc.Save(Path("keep.rss"), "", true, &error));
     EXPECT_FALSE(error.empty());

@@ -1,5 +1,6 @@
-// The design view: open and close sizes, a grip drag through real mouse events stored as one undoable
-// preview-size change, the grip toggle, and an offscreen rendering of the whole main window.
+// The design view: open and close sizes, a grip drag through real mouse events that changes the preview
+// only, the preview staying on the shown object, the grip toggle, and an offscreen rendering of the whole
+// main window.
 
 #include <gtest/gtest.h>
 
@@ -13,13 +14,17 @@
 
 #include "Resource/ResObjects/ResButton.h"
 #include "Resource/ResObjects/ResFrame.h"
+#include "Resource/ResObjects/ResStatusBar.h"
 #include "Resource/ResObjects/ResToolWindow.h"
 #include "Resource/SkinDocument.h"
 #include "ScriptedDialogs.h"
 #include "designer/ChildView.h"
 #include "designer/MainFrame.h"
 #include "designer/ProjectArea.h"
+#include "designer/PropertyArea.h"
 #include "designer/pages/ResObjProperty.h"
+#include "designer/propertygrid/PropertyGrid.h"
+#include "designer/propertygrid/PropertyItem.h"
 
 namespace {
 
@@ -35,7 +40,20 @@ protected:
     std::unique_ptr<CMainFrame> m_frame;
 };
 
-TEST_F(ChildViewTest, DraggingTheRightGripStoresOneUndoableSize) {
+// Drags the right grip of the open preview by dx through real mouse events.
+void DragRightGrip(CChildView* view, int dx) {
+    const Rect rc = view->Page()->PreviewRect();
+    const QPoint grip(rc.right, (rc.top + rc.bottom) / 2);
+    QWidget* vp = view->viewport();
+    QTest::mouseMove(vp, grip);
+    QTest::mousePress(vp, Qt::LeftButton, Qt::NoModifier, grip);
+    QMouseEvent move(QEvent::MouseMove, QPointF(grip + QPoint(dx, 0)), vp->mapToGlobal(QPointF(grip + QPoint(dx, 0))),
+                     Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(vp, &move);
+    QTest::mouseRelease(vp, Qt::LeftButton, Qt::NoModifier, grip + QPoint(dx, 0));
+}
+
+TEST_F(ChildViewTest, DraggingTheRightGripChangesThePreviewOnly) {
     CProjectArea* tree = m_frame->ProjectArea();
     // A tool window keeps its preview size in its record (a button's belongs to the page).
     const int window = tree->CreateObject(18000);
@@ -57,11 +75,129 @@ TEST_F(ChildViewTest, DraggingTheRightGripStoresOneUndoableSize) {
     QTest::mouseRelease(vp, Qt::LeftButton, Qt::NoModifier, grip + QPoint(10, 0));
     EXPECT_FALSE(view->IsDragging());
     auto* record = static_cast<SkinToolWindow*>(m_frame->Session().Document().FindItem(window));
-    EXPECT_EQ(record->previewWidth, 320);
+    EXPECT_EQ(page->PreviewRect().Width(), 320);
+    EXPECT_EQ(record->previewWidth, 300) << "a drag writes no record";
     EXPECT_EQ(view->ScrollSize(), QSize(324, 204));
+    m_frame->Session().MarkSaved();
+    const int steps = m_frame->Session().UndoStack().count();
+    DragRightGrip(view, 10);
+    EXPECT_EQ(page->PreviewRect().Width(), 340);
+    EXPECT_EQ(m_frame->Session().UndoStack().count(), steps);
+    EXPECT_FALSE(m_frame->Session().IsModified());
+    // Another edit of the object keeps the dragged size.
+    vd::PropertyGrid* grid = m_frame->PropertyArea()->Grid();
+    ASSERT_TRUE(grid->commitValue(grid->findItem(QStringLiteral("Name")), QStringLiteral("Renamed")));
+    EXPECT_EQ(page->PreviewRect().Width(), 340);
+}
+
+TEST_F(ChildViewTest, ANewStoredSizeFromTheGridReopensThePreviewAndItsUndoGoesBack) {
+    CProjectArea* tree = m_frame->ProjectArea();
+    const int bar = tree->CreateObject(5000);  // a status bar shows its stored size in the grid
+    tree->OpenObject(bar);
+    QCoreApplication::processEvents();
+    CChildView* view = m_frame->View();
+    CResObjProperty* page = view->Page();
+    ASSERT_EQ(page->PreviewRect().Width(), 600);
+    DragRightGrip(view, 10);
+    ASSERT_EQ(page->PreviewRect().Width(), 620);
+    vd::PropertyGrid* grid = m_frame->PropertyArea()->Grid();
+    vd::PropertyItem* size = grid->findItem(QStringLiteral("PreviewSize"));
+    ASSERT_TRUE(size);
+    ASSERT_TRUE(grid->commitValue(size, QSize(250, 150)));
+    EXPECT_EQ(page->PreviewRect().Width(), 250);
+    EXPECT_EQ(page->PreviewRect().Height(), 150);
     m_frame->Session().UndoStack().undo();
-    EXPECT_EQ(record->previewWidth, 300);
-    EXPECT_EQ(page->PreviewRect().Width(), 300);  // the view follows the undo
+    EXPECT_EQ(page->PreviewRect().Width(), 600);  // the view follows the undo
+}
+
+TEST_F(ChildViewTest, EachKindOpensAtItsOwnPreviewSize) {
+    struct Case {
+        int typeBase;
+        QSize size;
+    };
+    const Case cases[] = {
+        {3000, QSize(500, 350)},   // frames: the page's fixed size, not the stored 600 x 460
+        {2000, QSize(100, 30)},    // buttons: likewise, not the stored 200 x 50
+        {18000, QSize(300, 200)},  // tool windows: the stored size
+        {5000, QSize(600, 25)},    // status bars: the stored size
+        {26000, QSize(200, 200)},  // free frames without a background: the stored size
+    };
+    CProjectArea* tree = m_frame->ProjectArea();
+    for (const Case& c : cases) {
+        const int id = tree->CreateObject(c.typeBase);
+        tree->OpenObject(id);
+        CResObjProperty* page = m_frame->View()->Page();
+        ASSERT_TRUE(page) << c.typeBase;
+        const Rect rc = page->PreviewRect();
+        EXPECT_EQ(QSize(rc.Width(), rc.Height()), c.size) << c.typeBase;
+    }
+}
+
+TEST_F(ChildViewTest, AClickOnAnotherObjectOfTheKindLeavesThePreviewOnTheShownOne) {
+    CProjectArea* tree = m_frame->ProjectArea();
+    const int shown = tree->CreateObject(5000);
+    const int other = tree->CreateObject(5000);
+    vd::PropertyGrid* grid = m_frame->PropertyArea()->Grid();
+    tree->ShowProperties(other);
+    ASSERT_TRUE(grid->commitValue(grid->findItem(QStringLiteral("Name")), QStringLiteral("Other")));
+    tree->OpenObject(shown);
+    QCoreApplication::processEvents();
+    CChildView* view = m_frame->View();
+    CResObjProperty* page = view->Page();
+    const QImage before = view->Render();
+    tree->ShowProperties(other);
+    EXPECT_EQ(grid->findItem(QStringLiteral("Name"))->value().toString(), QStringLiteral("Other"));
+    EXPECT_EQ(page->CurrentId(), shown);
+    EXPECT_EQ(page->ShownId(), shown);
+    EXPECT_EQ(view->Render(), before) << "the view still shows the open object";
+
+    auto* a = static_cast<SkinStatusBar*>(m_frame->Session().Document().FindItem(shown));
+    auto* b = static_cast<SkinStatusBar*>(m_frame->Session().Document().FindItem(other));
+    const int steps = m_frame->Session().UndoStack().count();
+    DragRightGrip(view, 10);
+    EXPECT_EQ(page->PreviewRect().Width(), 620);
+    EXPECT_EQ(a->previewWidth, 600);
+    EXPECT_EQ(b->previewWidth, 600);
+    EXPECT_EQ(m_frame->Session().UndoStack().count(), steps);
+    // A grid edit of the other object's stored size leaves the shown preview alone.
+    ASSERT_TRUE(grid->commitValue(grid->findItem(QStringLiteral("PreviewSize")), QSize(120, 90)));
+    EXPECT_EQ(b->previewWidth, 120);
+    EXPECT_EQ(a->previewWidth, 600);
+    EXPECT_EQ(page->PreviewRect().Width(), 620);
+
+    // Opening the other object moves the view to it, at its own size; closing returns the page to the grid's.
+    tree->OpenObject(other);
+    EXPECT_EQ(page->ShownId(), other);
+    EXPECT_EQ(page->PreviewRect().Width(), 120);
+    view->SetPage(nullptr);
+    EXPECT_EQ(page->ShownId(), 0);
+    EXPECT_EQ(page->CurrentId(), other);
+}
+
+TEST_F(ChildViewTest, ADraggedFrameKeepsItsSizeWhenAnotherFrameIsClicked) {
+    CProjectArea* tree = m_frame->ProjectArea();
+    const int shown = tree->CreateObject(3000);
+    const int other = tree->CreateObject(3000);
+    tree->OpenObject(shown);
+    QCoreApplication::processEvents();
+    CChildView* view = m_frame->View();
+    CResObjProperty* page = view->Page();
+    DragRightGrip(view, 10);
+    ASSERT_EQ(page->PreviewRect().Width(), 520);
+    tree->ShowProperties(other);
+    EXPECT_EQ(page->CurrentId(), shown);
+    // An edit of the shown frame does not reopen it at the size of the clicked one.
+    tree->ShowProperties(shown);
+    vd::PropertyGrid* grid = m_frame->PropertyArea()->Grid();
+    ASSERT_TRUE(grid->commitValue(grid->findItem(QStringLiteral("Caption")), QStringLiteral("Main")));
+    tree->ShowProperties(other);
+    ASSERT_TRUE(grid->commitValue(grid->findItem(QStringLiteral("Caption")), QStringLiteral("Second")));
+    EXPECT_EQ(page->PreviewRect().Width(), 520);
+    EXPECT_EQ(m_frame->Session().Document().FindItem(shown)->Caption, "Main");
+    EXPECT_EQ(m_frame->Session().Document().FindItem(other)->Caption, "Second");
+    // Opening the other frame gives it the page's size, not the dragged one.
+    tree->OpenObject(other);
+    EXPECT_EQ(page->PreviewRect().Width(), 500);
 }
 
 TEST_F(ChildViewTest, ReleaseOutsideTheViewEndsTheDragAndShrinkingScrollsHome) {

@@ -4,10 +4,12 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QDockWidget>
 #include <QDropEvent>
 #include <QImage>
 #include <QMimeData>
+#include <QTextBrowser>
 #include <QToolBar>
 #include <QUrl>
 #include <QTemporaryDir>
@@ -16,6 +18,7 @@
 #include "Resource/ResObjects/ResApp.h"
 #include "Resource/SkinDocument.h"
 #include "ScriptedDialogs.h"
+#include "designer/HelpWindow.h"
 #include "designer/MainFrame.h"
 #include "designer/MyTreeCtrl.h"
 #include "designer/ProjectArea.h"
@@ -73,10 +76,16 @@ TEST_F(MainFrameTest, NewOnAFreshSkinDoesNothing) {
     EXPECT_EQ(ObjectCount(), 1);
 }
 
-TEST_F(MainFrameTest, QuestionOnlyWithUnsavedChangesAndCancelStillDiscards) {
+TEST_F(MainFrameTest, QuestionOnlyWithUnsavedChangesCancelKeepsAndDontSaveDiscards) {
     m_frame->ProjectArea()->CreateObject(2000);
     ASSERT_TRUE(m_frame->Session().IsModified());
-    m_dialogs.okCancel = {false};
+    m_dialogs.saveAnswers = {DialogProvider::SaveAnswer::Cancel};
+    EXPECT_FALSE(m_frame->OnFileNew());
+    EXPECT_EQ(m_dialogs.log, QStringList{kModifiedUntitled});
+    EXPECT_EQ(ObjectCount(), 2) << "Cancel backs out of New";
+    EXPECT_TRUE(m_frame->Session().IsModified());
+    m_dialogs.log.clear();
+    m_dialogs.saveAnswers = {DialogProvider::SaveAnswer::Discard};
     EXPECT_TRUE(m_frame->OnFileNew());
     EXPECT_EQ(m_dialogs.log, QStringList{kModifiedUntitled});
     EXPECT_EQ(ObjectCount(), 1);
@@ -91,13 +100,13 @@ TEST_F(MainFrameTest, QuestionOnlyWithUnsavedChangesAndCancelStillDiscards) {
     EXPECT_EQ(m_dialogs.log, QStringList{QStringLiteral("open-dialog")});
 }
 
-TEST_F(MainFrameTest, OkSavesBeforeGoingOnAndAFailedSaveStopsTheCommand) {
+TEST_F(MainFrameTest, SaveSavesBeforeGoingOnAndAFailedSaveStopsTheCommand) {
     m_frame->ProjectArea()->CreateObject(2000);
-    m_dialogs.okCancel = {true};
+    m_dialogs.saveAnswers = {DialogProvider::SaveAnswer::Save};
     m_dialogs.saveNames = {QString()};  // Save As cancelled: nothing is lost
     EXPECT_FALSE(m_frame->OnFileNew());
     EXPECT_EQ(ObjectCount(), 2);
-    m_dialogs.okCancel = {true};
+    m_dialogs.saveAnswers = {DialogProvider::SaveAnswer::Save};
     m_dialogs.saveNames = {Path("kept.rss")};
     EXPECT_TRUE(m_frame->OnFileNew());
     EXPECT_TRUE(QFileInfo::exists(Path("kept.rss")));
@@ -139,9 +148,13 @@ TEST_F(MainFrameTest, UnknownFormatIsReportedAndTheSkinKept) {
     junk.write("not a skin at all, not even close");
     junk.close();
     m_frame->ProjectArea()->CreateObject(2000);
-    m_dialogs.okCancel = {false};
+    m_dialogs.saveAnswers = {DialogProvider::SaveAnswer::Discard};
     EXPECT_FALSE(m_frame->OpenWithQuestion(Path("junk.rss")));
-    EXPECT_EQ(m_dialogs.log.last(), QStringLiteral("warning: Unknown file format! [Quarnelbrix]"));
+    // The message keeps its first line; the second names the file and the reason.
+    EXPECT_TRUE(m_dialogs.log.last().startsWith(QStringLiteral("warning: Unknown file format!\n") +
+                                                QDir::toNativeSeparators(Path("junk.rss")) + QStringLiteral(": ")))
+        << m_dialogs.log.last().toStdString();
+    EXPECT_TRUE(m_dialogs.log.last().endsWith(QStringLiteral(" [Quarnelbrix]")));
     EXPECT_EQ(ObjectCount(), 2);
 }
 
@@ -257,7 +270,7 @@ TEST_F(MainFrameTest, DroppedSkinOpensAndDroppedImagesLoad) {
     EXPECT_EQ(m_frame->Session().UndoStack().count(), 1);  // one step for the batch
 
     // A skin dropped on the tree is no picture: the window takes it, asking first about the new pictures.
-    m_dialogs.okCancel = {false};
+    m_dialogs.saveAnswers = {DialogProvider::SaveAnswer::Discard};
     ASSERT_TRUE(Drop(treeViewport, {skin}));
     EXPECT_EQ(m_dialogs.log.size(), 1);
     EXPECT_TRUE(m_dialogs.log.value(0).startsWith(QLatin1String("question: File ")));
@@ -304,12 +317,16 @@ TEST_F(MainFrameTest, ToolbarOrderIconsAndHelp) {
                                  F::ID_SHOW_GRIPS, 0, F::ID_HELP_TOPICS}));
 
     // The guide is copied beside every executable of the build, this test's included.
+    // It opens in the designer's help window, not through a browser.
     ASSERT_TRUE(m_frame->OnHelpTopics());
-    ASSERT_EQ(m_dialogs.urls.size(), 1);
-    EXPECT_TRUE(QFileInfo::exists(QUrl(m_dialogs.urls[0]).toLocalFile())) << m_dialogs.urls[0].toStdString();
-    EXPECT_TRUE(m_dialogs.urls[0].endsWith(QLatin1String("docs/help/index.html")));
+    EXPECT_TRUE(m_dialogs.urls.isEmpty());
+    HelpWindow* help = m_frame->findChild<HelpWindow*>();
+    ASSERT_TRUE(help);
+    EXPECT_TRUE(QFileInfo::exists(help->Browser()->source().toLocalFile()));
+    EXPECT_TRUE(help->Browser()->source().toString().endsWith(QLatin1String("docs/help/index.html")));
     ASSERT_TRUE(m_frame->OnHomePage());
-    EXPECT_TRUE(m_dialogs.urls[1].startsWith(QLatin1String("https://")));
+    ASSERT_EQ(m_dialogs.urls.size(), 1);
+    EXPECT_TRUE(m_dialogs.urls[0].startsWith(QLatin1String("https://")));
     m_frame->Action(CMainFrame::ID_APP_ABOUT)->trigger();
     EXPECT_EQ(m_dialogs.log.last(), QStringLiteral("about-box"));
 }

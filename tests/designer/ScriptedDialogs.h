@@ -19,6 +19,8 @@ public:
     std::deque<QStringList> openLists;
     std::deque<QString> saveNames;
     std::deque<bool> okCancel;
+    // Answers to the unsaved-changes question; none left is Cancel, as Escape would be.
+    std::deque<SaveAnswer> saveAnswers;
     std::deque<QString> passwords;  // an empty deque: the prompt is cancelled
     QStringList log;
     QStringList urls;
@@ -53,6 +55,13 @@ public:
         okCancel.pop_front();
         return answer;
     }
+    SaveAnswer AskSaveChanges(QWidget*, const QString& text, const QString& caption) override {
+        log << QStringLiteral("question: %1 [%2]").arg(text, caption);
+        if (saveAnswers.empty()) return SaveAnswer::Cancel;
+        const SaveAnswer answer = saveAnswers.front();
+        saveAnswers.pop_front();
+        return answer;
+    }
     void Warn(QWidget*, const QString& text, const QString& caption) override {
         log << QStringLiteral("warning: %1 [%2]").arg(text, caption);
     }
@@ -67,9 +76,10 @@ public:
         passwords.pop_front();
         return true;
     }
+    bool openUrlResult = true;  // false: no browser could be started
     bool OpenUrl(const QString& url) override {
         urls << url;
-        return true;
+        return openUrlResult;
     }
     bool EditTextStyle(QWidget*, const SystemEnvironment&, SkinTextStyle* style) override {
         log << QStringLiteral("text-style-dialog");

@@ -14,6 +14,19 @@ void ResolveCheckImages(CheckImageEntry& entry, const PictureResolver& resolve) 
     entry.uncheckGrey = entry.uncheck ? MakeGreyCopy(*entry.uncheck) : nullptr;
 }
 
+bool ResolveChangedCheckImages(CheckImageMap& map, const PictureResolver& resolve) {
+    auto find = [&resolve](const std::string& name) -> std::shared_ptr<const CEnBitmap> {
+        return resolve && !name.empty() ? resolve(name) : nullptr;
+    };
+    bool changed = false;
+    for (auto& [id, e] : map) {
+        if (find(e.checkImage) == e.check && find(e.uncheckImage) == e.uncheck) continue;
+        ResolveCheckImages(e, resolve);  // the grey copies are made again only where needed
+        changed = true;
+    }
+    return changed;
+}
+
 void LoadCheckImageEntries(const ConfigReader& in, const std::string& prefix, const char* itemPattern,
                            bool withDoubleRow, CheckImageMap& map) {
     map.clear();

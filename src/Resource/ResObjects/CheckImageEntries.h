@@ -35,6 +35,9 @@ using CheckImageMap = std::map<int, CheckImageEntry>;
 // called when loading and whenever an entry's names are edited, so the copies always match the names.
 void ResolveCheckImages(CheckImageEntry& entry, const PictureResolver& resolve);
 
+// Resolves again the entries whose pictures no longer match their names; true when one changed.
+bool ResolveChangedCheckImages(CheckImageMap& map, const PictureResolver& resolve);
+
 // itemPattern is "MenuItem%d" or "Item%d"; withDoubleRow adds the menus' two-row flag.
 void LoadCheckImageEntries(const ConfigReader& in, const std::string& prefix, const char* itemPattern,
                            bool withDoubleRow, CheckImageMap& map);

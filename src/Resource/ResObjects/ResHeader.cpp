@@ -38,6 +38,11 @@ const RecordSchema<SkinHeader>& CResHeader::Table() {
                     out.SetString(key, std::to_string(id), "");
                     out.SaveImageRecord(key, image);
                 }
+            })
+            .Resolving([](R& r, const PictureResolver& resolve) {
+                bool changed = false;
+                for (auto& [id, image] : r.itemImageMap) changed = ResolveImageRecord(image, resolve) || changed;
+                return changed;
             });
         return s;
     }();

@@ -1,6 +1,7 @@
 #pragma once
-// The pictures a skin draws from. Pictures enter from image files or from an opened package; their
-// configuration is two keys each (name and name + "ID"), and they are written as package entries.
+// The pictures a skin draws from. Pictures enter from image files or from an opened package and keep the
+// bytes they were decoded from, so a save writes what the author saw even when the file has changed or
+// gone since. Their configuration is two keys each (name and name + "ID"); they are written as entries.
 
 #include <cstdint>
 #include <functional>
@@ -14,7 +15,7 @@ inline constexpr const char* kOpenSkinSource = "OpenSkin";
 
 struct Picture : SkinResStruct {
     std::shared_ptr<const CEnBitmap> image;             // null when the bytes did not decode
-    std::shared_ptr<const std::vector<uint8_t>> data;   // the file's bytes, for pictures carried in memory
+    std::shared_ptr<const std::vector<uint8_t>> data;   // the bytes the image was decoded from
     std::string sourcePath;                             // the file it came from, or "OpenSkin"
     std::string name;                                   // file name with extension; also the entry name
 
@@ -25,10 +26,19 @@ struct Picture : SkinResStruct {
     }
 };
 
+// A picture file read once: the bytes (bounded like a package entry), the image they decode to, and why
+// the file cannot serve as a picture when it cannot.
+struct PictureFile {
+    std::shared_ptr<const std::vector<uint8_t>> data;
+    std::shared_ptr<const CEnBitmap> image;
+    std::string error;  // empty when the bytes decoded to a non-empty image
+    bool Ok() const { return error.empty(); }
+};
+
 class CResPicture : public CResourceBase {
 public:
     // Called for each picture while saving; false leaves the picture out of the package and the
-    // configuration (its source file could not be read) and the save goes on.
+    // configuration (it has no bytes to write) and the save goes on.
     using PictureSink = std::function<bool(const Picture&)>;
 
     explicit CResPicture(CSkinDocument& doc);
@@ -37,8 +47,10 @@ public:
     Picture* FindPicture(int id) const { return static_cast<Picture*>(Find(id)); }
     Picture* FindByName(std::string_view name) const;  // first match, ignoring case
 
-    // A picture loaded from a file: next free ID, no bytes kept (they are read from the file when saving).
-    Picture* Add(std::string sourcePath, std::string name, std::shared_ptr<const CEnBitmap> image);
+    // A picture loaded from a file: next free ID, the bytes its image was decoded from. A picture made
+    // without bytes (an image built in memory) is left out of a package when saving.
+    Picture* Add(std::string sourcePath, std::string name, std::shared_ptr<const std::vector<uint8_t>> data,
+                 std::shared_ptr<const CEnBitmap> image);
     // A picture read from a package: its bytes in memory and the ID the configuration gives it.
     Picture* AddLoaded(std::string name, std::shared_ptr<const std::vector<uint8_t>> data,
                        std::shared_ptr<const CEnBitmap> image, int id);
@@ -60,6 +72,8 @@ public:
 
     // The picture types a skin accepts, by the last four characters of the name.
     static bool IsPictureName(std::string_view name);
+    // Reads and decodes a picture file; the kind comes from `name` (the picture's name), not from the path.
+    static PictureFile ReadFile(const std::string& path, std::string_view name);
 
 protected:
     std::unique_ptr<SkinResStruct> MakeRecord() const override { return std::make_unique<Picture>(); }

@@ -48,7 +48,8 @@ const RecordSchema<SkinToolBar>& CResToolBar::Table() {
             },
             [](const R& r, ConfigWriter& out, const std::string& p) {
                 SaveCheckImageEntries(out, p, "Item%d", false, r.commands);
-            });
+            })
+            .Resolving([](R& r, const PictureResolver& resolve) { return ResolveChangedCheckImages(r.commands, resolve); });
         return s;
     }();
     return schema;

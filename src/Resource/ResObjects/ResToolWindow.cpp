@@ -13,16 +13,17 @@ const RecordSchema<SkinToolWindow>& CResToolWindow::Table() {
         // Saving writes "Caption" here and again after "BkImage"; loading reads it only there. The second
         // write finds the key already placed, so the file keeps it at this position.
         s.CaptionKey(FieldPhase::SaveOnly);
-        s.Int("VornadeskPreviewWidth", &R::previewWidth, 300);
-        s.Int("VornadeskPreviewHeight", &R::previewHeight, 200);
+        s.PreviewWidth(&R::previewWidth, 300, 300);
+        s.PreviewHeight(&R::previewHeight, 200, 200);
         AddBorderImages(s);
         AddBorderWidths(s);
-        s.Colour("Background", &R::background, ColorDefault::Sys(COLOR_BTNFACE));
-        s.Image("BkImage", &R::backgroundImage);
+        s.Colour("Background", &R::background, ColorDefault::Sys(COLOR_BTNFACE))
+            .Describe("The colour that fills the tool window's client area when it has no background picture.");
+        s.Image("BkImage", &R::backgroundImage).Describe("The picture that fills the tool window's client area.");
         s.CaptionKey();
-        s.Font("CapFont", &R::captionFont);
-        s.TextStyle("TextStyle", &R::captionActive);
-        s.TextStyle("InTextStyle", &R::captionInactive);
+        s.Font("CapFont", &R::captionFont).Describe("The font of the tool window's caption text.");
+        s.TextStyle("TextStyle", &R::captionActive).Describe("How the caption text is drawn while the tool window is active.");
+        s.TextStyle("InTextStyle", &R::captionInactive).Describe("How the caption text is drawn while the tool window is inactive.");
         return s;
     }();
     return schema;

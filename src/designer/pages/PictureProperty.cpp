@@ -57,13 +57,16 @@ void CPictureProperty::BuildProperties(vd::PropertyGrid& grid) {
                                                               p.Caption = text;
                                                           });
                               }};
-    vd::addText(general, QStringLiteral("Name"), name, static_cast<int>(kText260) - 1);
+    vd::addText(general, QStringLiteral("Name"), name, static_cast<int>(kText260) - 1)
+        ->setDescription(QStringLiteral("The picture's name in the skin; objects refer to the picture by it."));
     // Width and height are for information only.
     const QSize size = PreviewSize();
     vd::NumberItem* w = vd::addNumber(general, QStringLiteral("Width"), vd::IntBinding{[size] { return size.width(); }, [](const int&) {}});
     vd::NumberItem* h = vd::addNumber(general, QStringLiteral("Height"), vd::IntBinding{[size] { return size.height(); }, [](const int&) {}});
     w->setReadOnly(true);
     h->setReadOnly(true);
+    w->setDescription(QStringLiteral("The width of the picture in pixels (read only)."));
+    h->setDescription(QStringLiteral("The height of the picture in pixels (read only)."));
     vd::EnumItem* zoom = vd::addEnum(general, QStringLiteral("Zoom"),
                                      {{QStringLiteral("100 %"), 100}, {QStringLiteral("200 %"), 200},
                                       {QStringLiteral("400 %"), 400}, {QStringLiteral("800 %"), 800}},

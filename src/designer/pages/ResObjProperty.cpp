@@ -25,13 +25,37 @@ SkinResStruct* CResObjProperty::Object() const {
 
 bool CResObjProperty::SelectObject(int id) {
     if (!m_pSession || !m_pSession->Document().FindItem(id)) return false;
+    // A value still being typed belongs to the object the grid showed until now.
+    if (m_pGrid) m_pGrid->commitPendingEdit();
+    const int shownWidth = m_nPreviewWidth;
+    const int shownHeight = m_nPreviewHeight;
     m_nCurrentId = id;
-    if (!m_pGrid) return true;
-    m_pGrid->beginUpdate();
-    m_pGrid->clear();
-    BuildProperties(*m_pGrid);
-    m_pGrid->endUpdate();
+    m_nSelectedId = id;
+    if (m_pGrid) {
+        m_pGrid->beginUpdate();
+        m_pGrid->clear();
+        BuildProperties(*m_pGrid);  // the rows keep the ID they were built for
+        m_pGrid->endUpdate();
+    }
+    m_selectedSize = QSize(m_nPreviewWidth, m_nPreviewHeight);
+    // The design view goes on previewing the object it shows, at the size it has there.
+    if (m_nShownId && m_pSession->Document().FindItem(m_nShownId)) {
+        m_nCurrentId = m_nShownId;
+        m_nPreviewWidth = shownWidth;
+        m_nPreviewHeight = shownHeight;
+    }
     return true;
+}
+
+void CResObjProperty::ShowInView(int id) {
+    // Opening the grid's object takes the size the page gave it; the shown object keeps its own.
+    if (id && id != m_nShownId && id == m_nSelectedId) {
+        m_nPreviewWidth = m_selectedSize.width();
+        m_nPreviewHeight = m_selectedSize.height();
+    }
+    m_nShownId = id;
+    if (id) m_nCurrentId = id;
+    else if (m_nSelectedId) m_nCurrentId = m_nSelectedId;
 }
 
 void CResObjProperty::DrawPreview(QPainter&, const QRect&) {}

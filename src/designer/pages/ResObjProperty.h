@@ -1,7 +1,8 @@
 #pragma once
 // Base of the thirty property pages: one page per object kind fills the property grid for the selected object
 // and draws its preview in the design view with grips the user drags to resize it. Pages never write the
-// document themselves: their grid rows and drags push undo commands on the session.
+// document themselves: their grid rows push undo commands on the session, and a grip drag changes only the
+// preview rectangle.
 
 #include <QCursor>
 #include <QPoint>
@@ -44,7 +45,14 @@ public:
     int TypeBase() const { return m_nTypeBase; }
     int IdRange() const { return m_nIdRange; }
     bool OwnsId(int id) const { return id >= m_nTypeBase && id < m_nTypeBase + m_nIdRange; }
+    // The object the page previews: the one open in the design view while the page is shown there,
+    // otherwise the one its grid shows.
     int CurrentId() const { return m_nCurrentId; }
+    // The object open in the design view through this page; 0 while the view shows another page or none.
+    int ShownId() const { return m_nShownId; }
+    // For the design view: it shows object id through this page (0: it no longer shows this page). A grid
+    // selection of another object of the same kind then leaves the preview on the shown one.
+    void ShowInView(int id);
     int IconIndex() const { return m_nIconIndex; }
     void SetIconIndex(int index) { m_nIconIndex = index; }
 
@@ -96,7 +104,8 @@ public:
     virtual QSize PreviewSize() const { return {m_nPreviewWidth, m_nPreviewHeight}; }
     // The scroll range of the view while this page is open.
     virtual QSize ScrollSize() const;
-    // Stores a preview size dragged by the user; kinds without a stored size keep it in the page only.
+    // Keeps a preview size dragged by the user in the page. A drag never writes the record: the stored
+    // preview size changes through the grid only.
     virtual void StorePreviewSize(QSize size);
     // Whether grips are drawn and dragging resizes (the picture page shows the picture as it is).
     virtual bool IsResizable() const { return true; }
@@ -112,6 +121,9 @@ protected:
     int m_nTypeBase;
     int m_nIdRange;
     int m_nCurrentId = 0;
+    int m_nSelectedId = 0;  // the object the grid was last built for
+    QSize m_selectedSize;   // the preview size the page gave that object
+    int m_nShownId = 0;
     Rect m_rcPreview{0, 0, 20, 20};
     bool m_hasPreviewRect = false;
     int m_nGripSize = 4;

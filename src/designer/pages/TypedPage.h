@@ -38,26 +38,17 @@ public:
     }
     R* Current() const { return Record(m_nCurrentId); }
 
+    // The size the kind's preview opens the object with; kinds without a preview of their own yet open it
+    // at its stored preview size.
     QSize PreviewSize() const override {
-        const Field* w = Coll::Table().Find("VornadeskPreviewWidth");
-        const Field* h = Coll::Table().Find("VornadeskPreviewHeight");
         R* r = Current();
-        if (!w || !h || !r) return CResObjProperty::PreviewSize();
-        return {w->template Ref<int>(*r), h->template Ref<int>(*r)};
-    }
-
-    void StorePreviewSize(QSize size) override {
+        if (!r) return CResObjProperty::PreviewSize();
+        if (const vd::preview::PreviewKind* kind = vd::preview::FindPreviewKind(m_nTypeBase); kind && kind->size)
+            return kind->size(m_pSession->Document(), *r);
         const Field* w = Coll::Table().Find("VornadeskPreviewWidth");
         const Field* h = Coll::Table().Find("VornadeskPreviewHeight");
-        if (!w || !h || !Current()) return CResObjProperty::StorePreviewSize(size);
-        EditObjectCommand::Push(
-            *m_pSession, m_nCurrentId, QCoreApplication::translate("Page", "Resize preview"),
-            [w, h, size](SkinResStruct& s) {
-                w->template Ref<int>(static_cast<R&>(s)) = size.width();
-                h->template Ref<int>(static_cast<R&>(s)) = size.height();
-            },
-            // The view stores the size once, when the drag ends, so each drag is its own undo step.
-            kNoMerge);
+        if (!w || !h) return CResObjProperty::PreviewSize();
+        return {w->template Ref<int>(*r), h->template Ref<int>(*r)};
     }
 
     // The kind's preview from the preview library, drawn with the page's selectors; nothing for kinds
@@ -84,6 +75,24 @@ public:
     virtual vd::preview::SelectorValues PreviewSelectors() const { return {}; }
 
 protected:
+    // What a row over field f does, from the kind's table; empty when the table says nothing.
+    static QString Description(const Field* f) { return f ? QString::fromStdString(f->description) : QString(); }
+
+    // The description of the table's field that `member` reaches, found by the member both reach in one
+    // record, so rows built from a member keep the table's sentence.
+    template <class T, class Member>
+    static QString MemberDescription(const Member& member) {
+        if constexpr (std::is_default_constructible_v<R>) {
+            R probe;
+            const T* target = &member(probe);
+            for (const Field& f : Coll::Table().Fields())
+                if (std::holds_alternative<typename RecordSchema<R>::template Access<T>>(f.access) &&
+                    &f.template Ref<T>(probe) == target && !f.description.empty())
+                    return QString::fromStdString(f.description);
+        }
+        return {};
+    }
+
     // Pushes one undoable change of the current object, described by the row's caption.
     template <class Edit>
     void Change(int id, const QString& caption, Edit edit) const {
@@ -104,7 +113,9 @@ protected:
                                    Change(id, caption, [member, text](R& r) { member(r) = text; });
                                },
                                def};
-        return vd::addText(parent, caption, b, static_cast<int>(capacity) - 1);
+        vd::TextItem* item = vd::addText(parent, caption, b, static_cast<int>(capacity) - 1);
+        item->setDescription(MemberDescription<std::string>(member));
+        return item;
     }
 
     vd::TextItem* AddName(vd::PropertyItem* parent, const QString& caption = QStringLiteral("Name")) {
@@ -128,7 +139,7 @@ protected:
                                    const std::string text = vd::CutToCapacity(v.toStdString(), f->capacity);
                                    Change(id, caption, [f, text](R& r) { f->template Ref<std::string>(r) = text; });
                                },
-                               QString::fromStdString(f->textNew)};
+                               QString::fromStdString(f->textNew), Description(f)};
         return vd::addText(parent, caption, b, static_cast<int>(f->capacity) - 1);
     }
 
@@ -142,7 +153,7 @@ protected:
                               [this, id, f, caption](const int& v) {
                                   Change(id, caption, [f, v](R& r) { f->template Ref<int>(r) = v; });
                               },
-                              f->intNew.Resolve(env)};
+                              f->intNew.Resolve(env), Description(f)};
     }
 
     // Two int fields edited as one size: one edit is one undoable step.
@@ -159,7 +170,8 @@ protected:
                                           h->template Ref<int>(r) = v.height();
                                       });
                                   },
-                                  QSize(w->intNew.Resolve(env), h->intNew.Resolve(env))};
+                                  QSize(w->intNew.Resolve(env), h->intNew.Resolve(env)),
+                                  vd::JoinDescriptions({Description(w), Description(h)})};
     }
 
     // Four int fields (left, top, right, bottom) edited as one margin: one edit is one undoable step.
@@ -183,7 +195,8 @@ protected:
                 });
             },
             QMargins(l->intNew.Resolve(env), t->intNew.Resolve(env), rt->intNew.Resolve(env),
-                     b->intNew.Resolve(env))};
+                     b->intNew.Resolve(env)),
+            vd::JoinDescriptions({Description(l), Description(t), Description(rt), Description(b)})};
     }
 
     vd::ColorItem* AddColorField(vd::PropertyItem* parent, const QString& caption, const Field* f) {
@@ -196,7 +209,7 @@ protected:
                              [this, id, f, caption](const Color& v) {
                                  Change(id, caption, [f, v](R& r) { f->template Ref<Color>(r) = v; });
                              },
-                             f->colorNew.Resolve(env)};
+                             f->colorNew.Resolve(env), Description(f)};
         return vd::addColor(parent, caption, b);
     }
 
@@ -226,7 +239,7 @@ protected:
                                [this, id, f, caption](const LogFont& v) {
                                    Change(id, caption, [f, v](R& r) { f->template Ref<LogFont>(r) = v; });
                                },
-                               def};
+                               def, Description(f)};
         return vd::addFont(parent, caption, b);
     }
 
@@ -244,7 +257,9 @@ protected:
                                          Change(id, caption, [member, v](R& r) { member(r) = v; });
                                      },
                                      def};
-        return vd::addTextStyle(parent, caption, b, m_pSession->Document().Env(), m_pDialogs);
+        vd::TextStyleItem* item = vd::addTextStyle(parent, caption, b, m_pSession->Document().Env(), m_pDialogs);
+        item->setDescription(MemberDescription<SkinTextStyle>(member));
+        return item;
     }
 
     // The same over a style field of the kind's table, whose new-record style is the row's default.
@@ -274,7 +289,9 @@ protected:
                                     gesture, [f, v](SkinResStruct& s) { f->template Ref<int>(static_cast<R&>(s)) = v; });
                             },
                             f->intNew.Resolve(m_pSession->Document().Env())};
-        return vd::addSlider(parent, caption, b);
+        vd::SliderItem* item = vd::addSlider(parent, caption, b);
+        item->setDescription(Description(f));
+        return item;
     }
 
     // A bitmap row over a SkinImageBase member; its "..." opens the Skin Image Editor. OK is one undoable
@@ -303,9 +320,11 @@ protected:
                                      }};
         SkinSession* session = m_pSession;
         DialogProvider* dialogs = m_pDialogs;
-        return vd::addImage(parent, caption, b, [session, dialogs](QWidget* owner, SkinImageBase* image) {
+        vd::ImageItem* item = vd::addImage(parent, caption, b, [session, dialogs](QWidget* owner, SkinImageBase* image) {
             return session && dialogs && dialogs->EditImage(owner, *session, image);
         });
+        item->setDescription(MemberDescription<SkinImageBase>(member));
+        return item;
     }
     vd::ImageItem* AddImageField(vd::PropertyItem* parent, const QString& caption, const char* key) {
         const Field* f = Coll::Table().Find(key);
@@ -369,7 +388,10 @@ protected:
                                     });
                                 },
                                 QSize(fresh.horz.sizeValue, fresh.vert.sizeValue)};
-        return vd::addPosition(parent, axis(&SkinPlacement::horz), axis(&SkinPlacement::vert), margin, size);
+        vd::PropertyItem* position =
+            vd::addPosition(parent, axis(&SkinPlacement::horz), axis(&SkinPlacement::vert), margin, size);
+        if (position) position->setDescription(Description(f));
+        return position;
     }
 
     // The four border sub-categories "Left", "Right", "Top" and "Bottom" under parent, each with its active

@@ -80,6 +80,7 @@ ResetWrapper* ActiveEditor::create(QWidget* parent, const QModelIndex& index) {
     if (!editor)
         return nullptr;
     auto* w = new ResetWrapper(editor, item->hasDefaultValue(), index.siblingAtColumn(1), parent);
+    w->setPassingShortcuts(m_grid->passingShortcuts());
     connect(editor, &PropertyEditor::commitRequested, w, &ResetWrapper::commitRequested);
     connect(w, &ResetWrapper::commitRequested, this, [this, w] { commit(w); });
     connect(w, &ResetWrapper::revertRequested, this, [this, w] {

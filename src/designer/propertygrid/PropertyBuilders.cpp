@@ -20,10 +20,18 @@ Item* bindField(Item* item, const Binding<T>& field) {
                [set = field.set](const QVariant& v) { set(v.value<T>()); });
     if (field.defaultValue)
         item->setDefaultValue(QVariant::fromValue<T>(*field.defaultValue));
+    if (!field.description.isEmpty()) item->setDescription(field.description);
     return item;
 }
 
 }  // namespace
+
+QString JoinDescriptions(const QStringList& parts) {
+    QStringList kept;
+    for (const QString& part : parts)
+        if (!part.isEmpty() && !kept.contains(part)) kept << part;
+    return kept.join(QLatin1Char(' '));
+}
 
 GroupItem* addGroup(PropertyItem* parent, const QString& caption, bool isCategory) {
     return parent->addChild<GroupItem>(caption, isCategory);
@@ -49,6 +57,7 @@ BoolItem* addBool(PropertyItem* parent, const QString& caption, const IntBinding
     Binding<bool> flag{[get = field.get] { return get() != 0; }, [set = field.set](const bool& b) { set(b ? 1 : 0); }};
     if (field.defaultValue)
         flag.defaultValue = *field.defaultValue != 0;
+    flag.description = field.description;
     return addBool(parent, caption, flag);
 }
 
@@ -72,6 +81,7 @@ SizeItem* addSize(PropertyItem* parent, const QString& caption, const IntBinding
                         }};
     if (width.defaultValue && height.defaultValue)
         size.defaultValue = QSize(*width.defaultValue, *height.defaultValue);
+    size.description = JoinDescriptions({width.description, height.description});
     return addSize(parent, caption, size);
 }
 
@@ -80,7 +90,9 @@ SizeItem* addSize(PropertyItem* parent, const QString& caption, const Binding<QS
 }
 
 MarginItem* addMargin(PropertyItem* parent, const QString& caption, const Binding<QMargins>& margins) {
-    return parent->addChild<MarginItem>(caption, margins);
+    MarginItem* item = parent->addChild<MarginItem>(caption, margins);
+    if (!margins.description.isEmpty()) item->setDescription(margins.description);
+    return item;
 }
 
 MarginItem* addMargin(PropertyItem* parent, const QString& caption, const IntBinding& left, const IntBinding& top,

@@ -7,6 +7,8 @@
 //                               [r](const QString& s) { r->name = s.toStdString(); }}, 63);
 //     addNumber(general, "Width", {[r] { return r->width; }, [r](int v) { r->width = v; }, 0});
 
+#include <QStringList>
+
 #include "designer/propertygrid/BoolItem.h"
 #include "designer/propertygrid/ColorItem.h"
 #include "designer/propertygrid/EnumItem.h"
@@ -23,6 +25,8 @@ namespace vd {
 
 // A child category (isCategory) or a plain row with an empty value that groups its children.
 GroupItem* addGroup(PropertyItem* parent, const QString& caption, bool isCategory);
+// The descriptions of the members one row edits together (a size's width and height), in order, each once.
+QString JoinDescriptions(const QStringList& parts);
 TextItem* addText(PropertyItem* parent, const QString& caption, const Binding<QString>& field, int maxBytes = -1);
 NumberItem* addNumber(PropertyItem* parent, const QString& caption, const IntBinding& field);
 NumberItem* addNumber(PropertyItem* parent, const QString& caption, const IntBinding& field, int minimum, int maximum);

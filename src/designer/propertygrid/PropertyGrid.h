@@ -5,6 +5,8 @@
 // bound to: after every committed edit it emits valueChanged(item) once, and the integration layer turns
 // that into an undo command. Editors come from an EditorFactory table and are wrapped in one ResetWrapper.
 
+#include <QKeySequence>
+#include <QList>
 #include <QWidget>
 
 #include <memory>
@@ -80,6 +82,10 @@ public:
     bool focusEditor();
     // Commits what the open editor holds (before saving, say); false when nothing changed.
     bool commitPendingEdit();
+    // While an editor has the keyboard it keeps every Ctrl shortcut for itself but these: the commands
+    // that commit the open edit before they act (Save, say).
+    void setPassingShortcuts(const QList<QKeySequence>& shortcuts) { m_passingShortcuts = shortcuts; }
+    const QList<QKeySequence>& passingShortcuts() const { return m_passingShortcuts; }
     int splitterPosition() const;
     void setSplitterPosition(int x);
     DescriptionPanel* descriptionPanel() const { return m_description; }
@@ -147,6 +153,7 @@ private:
     QHash<const QTreeWidgetItem*, PropertyItem*> m_itemOfRow;
     QHash<const PropertyItem*, QTreeWidgetItem*> m_rowOfItem;
     ActiveEditor* m_editor;
+    QList<QKeySequence> m_passingShortcuts;
     SortMode m_sortMode = SortMode::Categorized;
     int m_updateDepth = 0;
     bool m_rebuildPending = false;

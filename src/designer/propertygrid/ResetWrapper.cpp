@@ -106,6 +106,15 @@ bool ResetWrapper::isEditingKey(const QKeyEvent* event) {
     return false;
 }
 
+bool ResetWrapper::keepsShortcut(const QKeyEvent* event) const {
+    if (isEditingKey(event))
+        return true;
+    // A Ctrl command (Delete object, Paste...) would act on the document with the typed text not yet in it.
+    if (!(event->modifiers() & Qt::ControlModifier))
+        return false;
+    return !m_passing.contains(QKeySequence(event->keyCombination()));
+}
+
 bool ResetWrapper::eventFilter(QObject* watched, QEvent* event) {
     if (watched != this && watched->isWidgetType() && static_cast<QWidget*>(watched)->isWindow())
         return QWidget::eventFilter(watched, event);
@@ -118,7 +127,7 @@ bool ResetWrapper::eventFilter(QObject* watched, QEvent* event) {
     }
     case QEvent::ShortcutOverride: {
         auto* key = static_cast<QKeyEvent*>(event);
-        if (isEditingKey(key)) {
+        if (keepsShortcut(key)) {
             key->accept();
             return true;
         }

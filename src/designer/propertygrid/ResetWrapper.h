@@ -4,6 +4,8 @@
 // previous row, leaving the editor commits, and typing never reaches the application's shortcuts.
 // It reports through signals only; the grid decides what they mean for its row.
 
+#include <QKeySequence>
+#include <QList>
 #include <QPersistentModelIndex>
 #include <QWidget>
 
@@ -28,6 +30,10 @@ public:
 
     // Whether a key press would be typed into an editor rather than be a command.
     static bool isEditingKey(const QKeyEvent* event);
+    // Ctrl shortcuts the application may still act on while this editor has the keyboard (commands that
+    // commit the edit first); every other Ctrl key stays with the editor.
+    void setPassingShortcuts(const QList<QKeySequence>& shortcuts) { m_passing = shortcuts; }
+    bool keepsShortcut(const QKeyEvent* event) const;
 
 signals:
     void commitRequested();
@@ -45,6 +51,7 @@ private:
     PropertyEditor* m_editor;
     QToolButton* m_reset = nullptr;
     QPersistentModelIndex m_index;
+    QList<QKeySequence> m_passing;
 };
 
 }  // namespace vd

@@ -12,6 +12,14 @@ check() {  # name, expected, actual
   total=$((total+1))
   if [ "$2" != "$3" ]; then echo "FAIL: $1"; echo "  expected: $(printf %q "$2")"; echo "  actual:   $(printf %q "$3")"; fails=$((fails+1)); fi
 }
+# Ends the script with nothing run where the command was built without the drawing library.
+needs_drawing() {  # command
+  if "$cli" "$1" --bogus 2>&1 | grep -q "without drawing support"; then
+    echo "$1 is not built here (no drawing library)"
+    echo "0 passed, 0 failed"
+    exit 0
+  fi
+}
 finish() {
   echo "$((total - fails)) passed, $fails failed"
   [ "$fails" -eq 0 ]

@@ -6,26 +6,11 @@ px() { python3 "$here/png_pixel.py" "$@"; }
 # No display and no platform chosen: the command must still draw.
 render() { env -u QT_QPA_PLATFORM -u DISPLAY -u WAYLAND_DISPLAY "$cli" render "$@"; }
 
-if "$cli" render --bogus 2>&1 | grep -q "without drawing support"; then
-  echo "render is not built here (no drawing library)"
-  echo "0 passed, 0 failed"
-  exit 0
-fi
+needs_drawing render
 
 # An 8 x 8 24-bit BMP: green (0, 255, 0) except a magenta top-left pixel.
 mkdir -p art/pictures
-python3 - art/pictures/art.bmp <<'EOF'
-import struct, sys
-w = h = 8
-rows = b""
-for y in range(h - 1, -1, -1):
-    for x in range(w):
-        r, g, b = (255, 0, 255) if (x, y) == (0, 0) else (0, 255, 0)
-        rows += bytes((b, g, r))
-info = struct.pack("<IiiHHIIiiII", 40, w, h, 1, 24, 0, len(rows), 0, 0, 0, 0)
-head = b"BM" + struct.pack("<IHHI", 14 + 40 + len(rows), 0, 0, 54)
-open(sys.argv[1], "wb").write(head + info + rows)
-EOF
+python3 "$here/bmp24.py" art/pictures/art.bmp "(255, 0, 255) if (x, y) == (0, 0) else (0, 255, 0)"
 {
   printf '[Frames]\r\n1ID=3001\r\n1Caption=Main\r\nIndexs=1\r\n\r\n'
   printf '[Buttons]\r\n1ID=2001\r\n1Caption=Ok\r\n2ID=2002\r\n2Caption=../../escape\r\nIndexs=1,2\r\n\r\n'

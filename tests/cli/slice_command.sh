@@ -3,26 +3,11 @@
 source "$(dirname "$0")/harness.bash"
 cd "$tmp"
 
-if "$cli" slice --bogus 2>&1 | grep -q "without drawing support"; then
-  echo "slice is not built here (no drawing library)"
-  echo "0 passed, 0 failed"
-  exit 0
-fi
+needs_drawing slice
 
 # An 8 x 8 24-bit BMP whose pixel (x, y) is (30x, 30y, 77), except (1, 1), which is magenta.
 mkdir -p art/pictures
-python3 - art/pictures/art.bmp <<'EOF'
-import struct, sys
-w = h = 8
-rows = b""
-for y in range(h - 1, -1, -1):
-    for x in range(w):
-        r, g, b = (255, 0, 255) if (x, y) == (1, 1) else (30 * x, 30 * y, 77)
-        rows += bytes((b, g, r))
-info = struct.pack("<IiiHHIIiiII", 40, w, h, 1, 24, 0, len(rows), 0, 0, 0, 0)
-head = b"BM" + struct.pack("<IHHI", 14 + 40 + len(rows), 0, 0, 54)
-open(sys.argv[1], "wb").write(head + info + rows)
-EOF
+python3 "$here/bmp24.py" art/pictures/art.bmp "(255, 0, 255) if (x, y) == (1, 1) else (30 * x, 30 * y, 77)"
 printf 'undecodable' > art/pictures/broken.bmp
 printf '[Frames]\r\n1ID=3001\r\n1Caption=Main\r\n1ActiveTopImg=art.bmp\r\nIndexs=1\r\n\r\n' > art/config.ini
 "$cli" pack art skin.rss; check "pack the test skin" 0 $?

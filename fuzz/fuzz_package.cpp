@@ -8,6 +8,11 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     CSkinDocument doc;
+    // Budgets far below the defaults keep each run quick; the code paths that enforce them are the same.
+    vd::PackageLimits limits;
+    limits.totalBytes = 64u << 20;
+    limits.pixelBytes = 64u << 20;
+    doc.SetLimits(limits);
     if (doc.OpenFromMemory("seed.rss", "", data, size) != vd::OpenResult::Ok) return 0;
     std::string error;
     if (doc.BuildPackage("seed.rss", "", true, &error).empty() && error.empty()) std::abort();

@@ -53,6 +53,18 @@ write("png", "rgb.png", png(4, 3))
 write("png", "rgba-interlaced.png", png(9, 9, 6, 8, 4, 1))
 write("png", "palette.png", png(5, 2, 3, 8, 1))
 write("png", "grey.png", png(3, 3, 0, 8, 1))
+# Regressions: an icon (and an animated cursor made of it) whose PNG image declares 0xFFFFFFFF x 0xFFFFFFFF.
+def png_header_only(w, h):
+    def chunk(t, d): return struct.pack(">I", len(d)) + t + d + struct.pack(">I", zlib.crc32(t + d) & 0xFFFFFFFF)
+    return b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", struct.pack(">IIBBBBB", w, h, 8, 6, 0, 0, 0)) + chunk(b"IEND", b"")
+def icon_of(kind, image):
+    return struct.pack("<HHH", 0, kind, 1) + struct.pack("<BBBBHHII", 0, 0, 0, 0, 1, 32, len(image), 22) + image
+huge_png_icon = icon_of(1, png_header_only(0xFFFFFFFF, 0xFFFFFFFF))
+write("icon", "regression-png-size-overflow.ico", huge_png_icon)
+write("ani", "regression-png-size-overflow.ani", ani(icon_of(2, png_header_only(0xFFFFFFFF, 0xFFFFFFFF))))
+# Two frames under one ID: both must survive a save (they used to merge under one key prefix).
+write("config", "regression-duplicate-id.ini", b"[Frames]\r\n1ID=3001\r\n1Caption=First\r\n2ID=3001\r\n"
+      b"2Caption=Second\r\nIndexs=1,2\r\n")
 write("tga", "24.tga", tga(3, 2))
 write("tga", "32-topdown.tga", tga(2, 2, 2, 32, 0x28))
 write("tga", "rle.tga", tga(4, 1, 10, 24, 0, bytes([0x83, 1, 2, 3])))

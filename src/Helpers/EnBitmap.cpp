@@ -13,7 +13,7 @@ std::string CheckImageSize(int64_t width, int64_t height) {
         return text;
     }
     if (width > kMaxImageDimension || height > kMaxImageDimension ||
-        uint64_t(width) * uint64_t(height) * 4 > kMaxImagePixelBytes) {
+        ImagePixelBytes(width, height) > kMaxImagePixelBytes) {
         std::snprintf(text, sizeof text, "image too large (%lld x %lld; at most %d x %d pixels and %llu MiB)",
                       static_cast<long long>(width), static_cast<long long>(height), kMaxImageDimension,
                       kMaxImageDimension, static_cast<unsigned long long>(kMaxImagePixelBytes >> 20));
@@ -58,7 +58,7 @@ std::unique_ptr<CEnBitmap> MakeEmptyImage(int kind) {
 
 namespace {
 
-std::unique_ptr<CEnBitmap> DecodeByKind(int kind, const uint8_t* data, size_t size) {
+std::unique_ptr<CEnBitmap> DecodeByKind(int kind, const uint8_t* data, size_t size, CPixelCharge* charge) {
     std::unique_ptr<CEnBitmap> image = MakeEmptyImage(kind);
     if (!image)
         return nullptr;
@@ -66,11 +66,11 @@ std::unique_ptr<CEnBitmap> DecodeByKind(int kind, const uint8_t* data, size_t si
     if (!data)
         data = &kNothing, size = 0;
     if (auto* win = dynamic_cast<CWinBitmap*>(image.get())) {
-        win->LoadByKind(data, size);
+        win->LoadByKind(data, size, charge);
     } else {
         CMemFileEx stream(data, size);
         static_cast<CSkinImage*>(image.get())
-            ->Decode(stream, kind == kImagePng ? CSkinImage::kTypePng : CSkinImage::kTypeTga);
+            ->Decode(stream, kind == kImagePng ? CSkinImage::kTypePng : CSkinImage::kTypeTga, charge);
     }
     return image;
 }
@@ -83,8 +83,9 @@ std::unique_ptr<CEnBitmap> FailedImage(int kind, std::string_view reason) {
 
 }  // namespace
 
-std::unique_ptr<CEnBitmap> LoadImageMemory(std::string_view name, const uint8_t* data, size_t size) {
-    return DecodeByKind(GetImageKind(name), data, size);
+std::unique_ptr<CEnBitmap> LoadImageMemory(std::string_view name, const uint8_t* data, size_t size,
+                                           CPixelCharge* charge) {
+    return DecodeByKind(GetImageKind(name), data, size, charge);
 }
 
 std::unique_ptr<CEnBitmap> LoadImageFile(const std::filesystem::path& path) {
@@ -118,5 +119,5 @@ std::unique_ptr<CEnBitmap> LoadImageFile(const std::filesystem::path& path) {
     }
     if (file.Read(bytes.data(), bytes.size()) != bytes.size())
         return FailedImage(kind, "cannot read the file");
-    return DecodeByKind(kind, bytes.data(), bytes.size());
+    return DecodeByKind(kind, bytes.data(), bytes.size(), nullptr);
 }

@@ -16,6 +16,7 @@
 #include <string_view>
 
 #include "Helpers/EnBitmapBase.h"
+#include "Helpers/EnBitmapBudget.h"
 #include "Helpers/EnBitmapSkinImage.h"
 #include "Helpers/EnBitmapWin.h"
 
@@ -28,7 +29,10 @@ int GetImageKind(std::string_view name);
 std::unique_ptr<CEnBitmap> MakeEmptyImage(int kind);
 
 // Decodes bytes by the kind of name. The bytes are only read during the call and never copied whole.
-std::unique_ptr<CEnBitmap> LoadImageMemory(std::string_view name, const uint8_t* data, size_t size);
+// `charge` (optional) is asked for the pixel memory before it is allocated; a picture it refuses comes
+// back empty with the refusal as its ErrorText().
+std::unique_ptr<CEnBitmap> LoadImageMemory(std::string_view name, const uint8_t* data, size_t size,
+                                           CPixelCharge* charge = nullptr);
 
 // Decodes a file by the kind of its file name (the directory part is not looked at). PNG and TGA are read
 // as a stream; BMP, icons and cursors are read into memory first (files over kMaxImageFileBytes are

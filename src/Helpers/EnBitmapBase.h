@@ -40,6 +40,12 @@ enum ImageKind : int {
 inline constexpr int kMaxImageDimension = 16384;
 inline constexpr uint64_t kMaxImagePixelBytes = uint64_t(256) << 20;
 
+// The pixel memory counted for an image, 4 bytes per pixel; 0 for negative sizes, and no overflow for
+// any 32-bit width and height.
+inline uint64_t ImagePixelBytes(int64_t width, int64_t height) {
+    return width <= 0 || height <= 0 ? 0 : uint64_t(width) * uint64_t(height) * 4;
+}
+
 // Empty text when width x height is acceptable, else the reason (for error texts).
 std::string CheckImageSize(int64_t width, int64_t height);
 

@@ -7,6 +7,7 @@
 #include <new>
 
 #include "Helpers/EnBitmapBase.h"
+#include "Helpers/EnBitmapBudget.h"
 #include "Helpers/EnBitmapDecoders.h"
 
 namespace enbitmap {
@@ -202,7 +203,7 @@ uint8_t IndexAt(const uint8_t* row, int64_t x, int bpp) {
 }  // namespace
 
 bool DecodeDib(const uint8_t* data, size_t size, size_t pixelOffset, bool iconEntry, BgraImage& out,
-               std::string& error) {
+               std::string& error, CPixelCharge* charge) {
     DibInfo info;
     if (!ReadInfo(data, size, iconEntry, info, error))
         return false;
@@ -245,6 +246,11 @@ bool DecodeDib(const uint8_t* data, size_t size, size_t pixelOffset, bool iconEn
     const size_t lastRow = (w * size_t(info.bpp) + 7) / 8;  // the final row may lack its padding
     if (!rle && available < stride * (h - 1) + lastRow)
         return Fail(error, "corrupted BMP: pixel data truncated");
+    // Run-length data of a few KB can declare the largest image: the skin's budget decides first.
+    if (charge && !charge->Need(ImagePixelBytes(info.width, info.height))) {
+        error = charge->RefusalText();
+        return false;
+    }
 
     try {
         out.pixels.assign(w * h * 4, 0);
@@ -332,13 +338,13 @@ bool DecodeDib(const uint8_t* data, size_t size, size_t pixelOffset, bool iconEn
     return true;
 }
 
-bool DecodeBmpFile(const uint8_t* data, size_t size, BgraImage& out, std::string& error) {
+bool DecodeBmpFile(const uint8_t* data, size_t size, BgraImage& out, std::string& error, CPixelCharge* charge) {
     if (size < 14 + 4 || data[0] != 'B' || data[1] != 'M')
         return Fail(error, "not a BMP file");
     // bfOffBits counts from the file start; the DIB decoder counts from the info header.
     const uint32_t offBits = U32(data + 10);
     const size_t pixelOffset = offBits >= 14 ? offBits - 14 : SIZE_MAX;
-    return DecodeDib(data + 14, size - 14, pixelOffset, false, out, error);
+    return DecodeDib(data + 14, size - 14, pixelOffset, false, out, error, charge);
 }
 
 }  // namespace enbitmap

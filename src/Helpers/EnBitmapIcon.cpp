@@ -24,7 +24,7 @@ struct Candidate {
     size_t index = 0;
     const uint8_t* data = nullptr;
     size_t size = 0;
-    int64_t area = 0;
+    uint64_t area = 0;  // width x height from the entry's header, unsigned: a PNG may claim 2^32 - 1 each way
     int bpp = 0;
     int hotspotX = 0;
     int hotspotY = 0;
@@ -38,7 +38,7 @@ bool Peek(Candidate& c) {
             return false;
         static const int kChannels[7] = {1, 0, 3, 1, 2, 0, 4};
         const uint8_t colorType = d[25];
-        c.area = int64_t(BE32(d + 16)) * int64_t(BE32(d + 20));
+        c.area = uint64_t(BE32(d + 16)) * uint64_t(BE32(d + 20));
         c.bpp = d[24] * (colorType < 7 ? kChannels[colorType] : 0);
         return c.area > 0;
     }
@@ -58,29 +58,34 @@ bool Peek(Candidate& c) {
     } else {
         return false;
     }
-    c.area = w > 0 && h > 0 ? w * h : 0;
+    c.area = w > 0 && h > 0 ? uint64_t(w) * uint64_t(h) : 0;
     return c.area > 0;
 }
 
-bool DecodeEntry(const Candidate& c, BgraImage& out, std::string& error) {
+bool DecodeEntry(const Candidate& c, BgraImage& out, std::string& error, CPixelCharge* charge) {
     if (!IsPng(c.data, c.size))
-        return DecodeDib(c.data, c.size, SIZE_MAX, true, out, error);
+        return DecodeDib(c.data, c.size, SIZE_MAX, true, out, error, charge);
     CSkinImagePNG png;
     CMemFileEx stream(c.data, c.size);
-    if (!png.Decode(stream)) {
+    if (!png.Decode(stream, charge)) {
         error = png.ErrorText();
+        return false;
+    }
+    std::vector<uint8_t> pixels = png.ToBgra32();
+    if (pixels.empty()) {  // no memory for the 32-bit copy
+        error = "not enough memory for the image";
         return false;
     }
     out.width = png.Width();
     out.height = png.Height();
-    out.pixels = png.ToBgra32();
+    out.pixels = std::move(pixels);
     out.hasAlpha = png.HasTransparency();
     return true;
 }
 
 }  // namespace
 
-bool DecodeIconFile(const uint8_t* data, size_t size, BgraImage& out, std::string& error) {
+bool DecodeIconFile(const uint8_t* data, size_t size, BgraImage& out, std::string& error, CPixelCharge* charge) {
     if (size < 6 || U16(data) != 0 || (U16(data + 2) != 1 && U16(data + 2) != 2) || U16(data + 4) == 0) {
         error = "not an icon or cursor file";
         return false;
@@ -126,7 +131,7 @@ bool DecodeIconFile(const uint8_t* data, size_t size, BgraImage& out, std::strin
     error = "no usable image in the icon file";
     for (const Candidate& c : candidates) {
         std::string reason;
-        if (DecodeEntry(c, out, reason)) {
+        if (DecodeEntry(c, out, reason, charge)) {
             out.hotspotX = std::min(c.hotspotX, out.width - 1);
             out.hotspotY = std::min(c.hotspotY, out.height - 1);
             error.clear();
@@ -139,7 +144,7 @@ bool DecodeIconFile(const uint8_t* data, size_t size, BgraImage& out, std::strin
     return false;
 }
 
-bool DecodeAniFile(const uint8_t* data, size_t size, BgraImage& out, std::string& error) {
+bool DecodeAniFile(const uint8_t* data, size_t size, BgraImage& out, std::string& error, CPixelCharge* charge) {
     if (size < 12 || std::memcmp(data, "RIFF", 4) != 0 || std::memcmp(data + 8, "ACON", 4) != 0) {
         error = "not an animated cursor file";
         return false;
@@ -160,7 +165,7 @@ bool DecodeAniFile(const uint8_t* data, size_t size, BgraImage& out, std::string
                 const size_t subStart = q + 8;
                 const size_t subEnd = size_t(std::min<uint64_t>(bodyEnd, subStart + subLength));
                 if (std::memcmp(data + q, "icon", 4) == 0)
-                    return DecodeIconFile(data + subStart, subEnd - subStart, out, error);
+                    return DecodeIconFile(data + subStart, subEnd - subStart, out, error, charge);
                 q = size_t(std::min<uint64_t>(bodyEnd, subStart + subLength + (subLength & 1)));
             }
         }

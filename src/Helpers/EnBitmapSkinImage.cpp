@@ -4,6 +4,8 @@
 #include <cstring>
 #include <new>
 
+#include "Helpers/EnBitmapBudget.h"
+
 CSkinImage::CSkinImage(int kind) : CEnBitmap(kind) {}
 
 size_t CSkinImage::RowBytesFor(int width, int bitsPerPixel) {
@@ -15,6 +17,10 @@ bool CSkinImage::Create(int width, int height, int bitsPerPixel, int imageType) 
     const std::string limit = CheckImageSize(width, height);
     if (!limit.empty()) {
         SetErrorText("CSkinImage::Create: " + limit);
+        return false;
+    }
+    if (m_charge && !m_charge->Need(ImagePixelBytes(width, height))) {
+        SetErrorText(m_charge->RefusalText());
         return false;
     }
     const int bpp = bitsPerPixel <= 1 ? 1 : bitsPerPixel <= 4 ? 4 : bitsPerPixel <= 8 ? 8 : 24;
@@ -53,7 +59,13 @@ void CSkinImage::Release() {
     m_paletteHasAlpha = false;
 }
 
-bool CSkinImage::Decode(CFileEx& stream, int type) {
+bool CSkinImage::Decode(CFileEx& stream, int type, CPixelCharge* charge) {
+    // Create() asks the charge while the decoders below run, and only then.
+    struct ChargeScope {
+        CPixelCharge*& slot;
+        ~ChargeScope() { slot = nullptr; }
+    } scope{m_charge};
+    m_charge = charge;
     std::string error;
     bool ok = false;
     switch (type) {

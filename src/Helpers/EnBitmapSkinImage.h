@@ -13,6 +13,8 @@
 #include "Helpers/EnBitmapBase.h"
 #include "Helpers/EnBitmapStream.h"
 
+class CPixelCharge;
+
 // The Windows BITMAPINFOHEADER, member by member.
 struct BitmapInfoHeader {
     uint32_t biSize = 40;
@@ -47,11 +49,13 @@ public:
 
     // Allocates header, palette and cleared pixels; bits per pixel are rounded up to 1, 4, 8 or 24.
     // Releases the previous image, its alpha channel and transparency settings. False with ErrorText().
+    // While Decode runs with a charge, the charge is asked for the pixel memory first.
     bool Create(int width, int height, int bitsPerPixel, int imageType);
 
     // type 0 tries PNG then TGA (seeking back between tries), 1 TGA, 2 PNG. On failure the image is
-    // empty and ErrorText() holds the decoder's message.
-    bool Decode(CFileEx& stream, int type);
+    // empty and ErrorText() holds the decoder's message. `charge` (optional) is asked for the pixel
+    // memory before it is allocated.
+    bool Decode(CFileEx& stream, int type, CPixelCharge* charge = nullptr);
 
     int Width() const override { return m_bits.empty() ? 0 : m_head.biWidth; }
     int Height() const override { return m_bits.empty() ? 0 : m_head.biHeight; }
@@ -132,6 +136,7 @@ private:
     int m_yDpi = 96;
     int m_imageType = 0;
     std::atomic<bool> m_cancel{false};
+    CPixelCharge* m_charge = nullptr;  // only while Decode runs
 };
 
 // PNG pictures, decoded with libpng.
@@ -139,7 +144,7 @@ class CSkinImagePNG : public CSkinImage {
 public:
     CSkinImagePNG() : CSkinImage(kImagePng) {}
     using CSkinImage::Decode;
-    bool Decode(CFileEx& stream) { return Decode(stream, kTypePng); }
+    bool Decode(CFileEx& stream, CPixelCharge* charge = nullptr) { return Decode(stream, kTypePng, charge); }
 
     // Decodes a PNG stream into image; false with the reason in error (image then holds no pixels).
     static bool ReadPng(CSkinImage& image, CFileEx& stream, std::string& error);
@@ -150,7 +155,7 @@ class CSkinImageTGA : public CSkinImage {
 public:
     CSkinImageTGA() : CSkinImage(kImageTga) {}
     using CSkinImage::Decode;
-    bool Decode(CFileEx& stream) { return Decode(stream, kTypeTga); }
+    bool Decode(CFileEx& stream, CPixelCharge* charge = nullptr) { return Decode(stream, kTypeTga, charge); }
 
     static bool ReadTga(CSkinImage& image, CFileEx& stream, std::string& error);
 };

@@ -145,7 +145,9 @@ bool CSkinImageTGA::ReadTga(CSkinImage& image, CFileEx& stream, std::string& err
 
     if (image.IsCancelled())
         return Fail(error, "Cancelled");
-    if (!image.Create(width, height, depth, kTypeTga) || (depth == 32 && !image.AlphaCreate()))
+    if (!image.Create(width, height, depth, kTypeTga))
+        return Fail(error, "TGA Create failed: " + image.ErrorText());
+    if (depth == 32 && !image.AlphaCreate())
         return Fail(error, "TGA Create failed");
 
     if (colorMapType) {

@@ -7,13 +7,13 @@
 CWinBitmap::CWinBitmap(int kind) : CEnBitmap(kind) {}
 
 template <typename Decoder>
-bool CWinBitmap::Load(Decoder decode, const uint8_t* data, size_t size) {
+bool CWinBitmap::Load(Decoder decode, const uint8_t* data, size_t size, CPixelCharge* charge) {
     Release();
     enbitmap::BgraImage image;
     std::string error;
     if (!data)
         size = 0;
-    if (!decode(data, size, image, error)) {
+    if (!decode(data, size, image, error, charge)) {
         SetErrorText(error.empty() ? "cannot decode the image" : error);
         return false;
     }
@@ -27,18 +27,22 @@ bool CWinBitmap::Load(Decoder decode, const uint8_t* data, size_t size) {
     return true;
 }
 
-bool CWinBitmap::LoadBmp(const uint8_t* data, size_t size) { return Load(enbitmap::DecodeBmpFile, data, size); }
-bool CWinBitmap::LoadIcon(const uint8_t* data, size_t size) { return Load(enbitmap::DecodeIconFile, data, size); }
-bool CWinBitmap::LoadAniCursor(const uint8_t* data, size_t size) {
-    return Load(enbitmap::DecodeAniFile, data, size);
+bool CWinBitmap::LoadBmp(const uint8_t* data, size_t size, CPixelCharge* charge) {
+    return Load(enbitmap::DecodeBmpFile, data, size, charge);
+}
+bool CWinBitmap::LoadIcon(const uint8_t* data, size_t size, CPixelCharge* charge) {
+    return Load(enbitmap::DecodeIconFile, data, size, charge);
+}
+bool CWinBitmap::LoadAniCursor(const uint8_t* data, size_t size, CPixelCharge* charge) {
+    return Load(enbitmap::DecodeAniFile, data, size, charge);
 }
 
-bool CWinBitmap::LoadByKind(const uint8_t* data, size_t size) {
+bool CWinBitmap::LoadByKind(const uint8_t* data, size_t size, CPixelCharge* charge) {
     switch (m_kind) {
-    case kImageBmp: return LoadBmp(data, size);
+    case kImageBmp: return LoadBmp(data, size, charge);
     case kImageIcon:
-    case kImageCursor: return LoadIcon(data, size);
-    case kImageAniCursor: return LoadAniCursor(data, size);
+    case kImageCursor: return LoadIcon(data, size, charge);
+    case kImageAniCursor: return LoadAniCursor(data, size, charge);
     default:
         Release();
         SetErrorText("not a BMP, icon or cursor kind");

@@ -8,6 +8,8 @@
 
 #include "Helpers/EnBitmapBase.h"
 
+class CPixelCharge;
+
 class CWinBitmap : public CEnBitmap {
 public:
     // kind is kImageBmp, kImageIcon, kImageCursor or kImageAniCursor; it chooses LoadByKind's decoder.
@@ -18,11 +20,12 @@ public:
     static std::unique_ptr<CWinBitmap> FromBgra(int kind, int width, int height, std::vector<uint8_t> pixels,
                                                 bool hasAlpha);
 
-    // Each returns false and leaves the image empty, with ErrorText() set, when the bytes do not decode.
-    bool LoadBmp(const uint8_t* data, size_t size);        // a BMP file (BITMAPFILEHEADER first)
-    bool LoadIcon(const uint8_t* data, size_t size);       // an ICO or CUR file: its best entry
-    bool LoadAniCursor(const uint8_t* data, size_t size);  // an ANI file: its first frame
-    bool LoadByKind(const uint8_t* data, size_t size);
+    // Each returns false and leaves the image empty, with ErrorText() set, when the bytes do not decode
+    // or the charge (optional) refuses the pixel memory.
+    bool LoadBmp(const uint8_t* data, size_t size, CPixelCharge* charge = nullptr);  // BITMAPFILEHEADER first
+    bool LoadIcon(const uint8_t* data, size_t size, CPixelCharge* charge = nullptr);  // ICO/CUR: its best entry
+    bool LoadAniCursor(const uint8_t* data, size_t size, CPixelCharge* charge = nullptr);  // its first frame
+    bool LoadByKind(const uint8_t* data, size_t size, CPixelCharge* charge = nullptr);
 
     int Width() const override { return m_width; }
     int Height() const override { return m_height; }
@@ -40,7 +43,7 @@ public:
 
 private:
     template <typename Decoder>
-    bool Load(Decoder decode, const uint8_t* data, size_t size);
+    bool Load(Decoder decode, const uint8_t* data, size_t size, CPixelCharge* charge);
 
     int m_width = 0;
     int m_height = 0;

@@ -70,12 +70,38 @@ std::string ResolveDestination(const std::string& path) {
     return resolved;
 }
 
+// Why `target` may not be replaced, or empty when it may. `existing` receives the old file's status when
+// there is one. Only a regular file the user may write is replaced: renaming over a FIFO or a device
+// would swap the special file for a plain one, and a file without write permission is one its owner
+// meant to keep (root included, whom permissions do not stop).
+std::string RefusalFor(const std::string& target, const std::string& path, struct stat& existing, bool& exists) {
+    exists = false;
+    if (::stat(target.c_str(), &existing) != 0) {
+        if (errno == ENOENT) return {};
+        return "cannot check " + path + ": " + std::strerror(errno);
+    }
+    if (S_ISDIR(existing.st_mode)) return path + " is a folder";
+    if (S_ISFIFO(existing.st_mode)) return path + " is a named pipe (FIFO), not a file";
+    if (S_ISCHR(existing.st_mode) || S_ISBLK(existing.st_mode)) return path + " is a device, not a file";
+    if (S_ISSOCK(existing.st_mode)) return path + " is a socket, not a file";
+    if (!S_ISREG(existing.st_mode)) return path + " is not a regular file";
+    if ((existing.st_mode & 0222) == 0) return path + " is read-only";
+    if (::faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) != 0)
+        return errno == EROFS ? path + " is on a read-only file system" : path + " is read-only";
+    exists = true;
+    return {};
+}
+
 }  // namespace
 
 bool WriteFileAtomically(const std::string& path, const uint8_t* bytes, size_t size, std::string* error) {
     if (path.empty()) return Fail(error, "no file name given");
     if (size && !bytes) return Fail(error, "no data to write to " + path);
     const std::string target = ResolveDestination(path);
+    struct stat existing {};
+    bool replacing = false;
+    if (std::string refusal = RefusalFor(target, path, existing, replacing); !refusal.empty())
+        return Fail(error, refusal);
 
     const size_t slash = target.rfind('/');
     const std::string folder = slash == std::string::npos ? "." : (slash == 0 ? "/" : target.substr(0, slash));
@@ -103,6 +129,15 @@ bool WriteFileAtomically(const std::string& path, const uint8_t* bytes, size_t s
         ::unlink(temporary.c_str());
         return Fail(error, message, code);
     };
+
+    if (replacing) {
+        // The owner may not be ours to give (only root can), so that is kept when possible; the permission
+        // bits always are, or a private file would become readable by everyone. The owner goes first:
+        // changing it clears the set-ID bits.
+        [[maybe_unused]] const int owned = ::fchown(file.get(), existing.st_uid, existing.st_gid);
+        if (::fchmod(file.get(), existing.st_mode & 07777) != 0)
+            return abandon("cannot give the new " + path + " the permissions of the old one", errno);
+    }
 
     size_t written = 0;
     while (written < size) {
@@ -140,7 +175,8 @@ ReadFileStatus ReadWholeFile(const std::string& path, std::vector<uint8_t>& out,
         Fail(error, message, code);
         return status;
     };
-    FileDescriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+    // Not blocking: opening a FIFO for reading would otherwise wait for a writer before fstat can refuse it.
+    FileDescriptor file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
     if (file.get() < 0) return failed(ReadFileStatus::Failed, "cannot open " + path, errno);
     struct stat st {};
     if (::fstat(file.get(), &st) != 0) return failed(ReadFileStatus::Failed, "cannot read " + path, errno);
@@ -152,7 +188,7 @@ ReadFileStatus ReadWholeFile(const std::string& path, std::vector<uint8_t>& out,
     try {
         out.resize(static_cast<size_t>(declared));
     } catch (...) {
-        return failed(ReadFileStatus::TooLarge, path + " does not fit into memory", 0);
+        return failed(ReadFileStatus::OutOfMemory, path + " does not fit into memory", 0);
     }
 
     size_t done = 0;
@@ -174,7 +210,7 @@ ReadFileStatus ReadWholeFile(const std::string& path, std::vector<uint8_t>& out,
             try {
                 out.resize(done + static_cast<size_t>(grow));
             } catch (...) {
-                return failed(ReadFileStatus::TooLarge, path + " does not fit into memory", 0);
+                return failed(ReadFileStatus::OutOfMemory, path + " does not fit into memory", 0);
             }
         }
         const ssize_t n = ::read(file.get(), out.data() + done, std::min<size_t>(out.size() - done, 1u << 30));

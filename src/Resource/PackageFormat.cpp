@@ -86,6 +86,8 @@ std::string_view OpenResultMessage(OpenResult result) {
     case OpenResult::MissingConfiguration: return "file format error!";
     case OpenResult::TooLarge: return "The skin file, or an entry in it, is too large to open!";
     case OpenResult::IoError: return "The skin file could not be read!";
+    case OpenResult::OutOfMemory: return "The skin file is too large to open: out of memory!";
+    case OpenResult::Cancelled: return "Opening the skin file was cancelled.";
     }
     return "file format error!";
 }

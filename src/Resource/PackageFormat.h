@@ -88,6 +88,8 @@ enum class OpenResult {
     MissingConfiguration,  // the archive has no entry named after the package file
     TooLarge,              // the file, or an entry in it, is beyond the size limits
     IoError,               // the file could not be read
+    OutOfMemory,           // the package's content does not fit into this machine's memory
+    Cancelled,             // the caller asked the open to stop; nothing was loaded
 };
 
 // The message shown to the user for a failed open; empty for Ok.

@@ -107,26 +107,26 @@ Color ParseColor(std::string_view text) {
 // ---- reading ----
 
 ConfigReader::ConfigReader(const CCfgData& cfg, std::string_view section, const SystemEnvironment& env,
-                           PictureResolver resolver)
+                           PictureResolver resolver, const PictureRenames* renames)
     : m_cfg(cfg), m_section(section), m_tag("[" + vd::ToLowerAscii(section) + "]"), m_env(env),
-      m_resolver(std::move(resolver)) {}
+      m_resolver(std::move(resolver)), m_renames(renames && !renames->empty() ? renames : nullptr) {}
 
-const std::string* ConfigReader::Raw(std::string_view prefix, std::string_view name) const {
+std::optional<std::string_view> ConfigReader::Raw(std::string_view prefix, std::string_view name) const {
     return m_cfg.Lookup(m_tag, prefix, name);
 }
 
 std::string ConfigReader::GetString(std::string_view prefix, std::string_view name, std::string_view def) const {
-    const std::string* v = Raw(prefix, name);
-    return v ? *v : std::string(def);
+    const std::optional<std::string_view> v = Raw(prefix, name);
+    return std::string(v ? *v : def);
 }
 
 int ConfigReader::GetInt(std::string_view prefix, std::string_view name, int def) const {
-    const std::string* v = Raw(prefix, name);
+    const std::optional<std::string_view> v = Raw(prefix, name);
     return v ? vd::Atoi(*v) : def;
 }
 
 Color ConfigReader::GetColor(std::string_view prefix, std::string_view name, Color def) const {
-    const std::string* v = Raw(prefix, name);
+    const std::optional<std::string_view> v = Raw(prefix, name);
     if (!v || v->empty()) return def;
     return ParseColor(*v);
 }
@@ -135,8 +135,14 @@ std::shared_ptr<const CEnBitmap> ConfigReader::ResolvePicture(std::string_view n
     return m_resolver && !name.empty() ? m_resolver(name) : nullptr;
 }
 
+std::string ConfigReader::PictureName(std::string name) const {
+    if (!m_renames || name.empty()) return name;
+    auto it = m_renames->find(vd::ToLowerAscii(name));
+    return it == m_renames->end() ? name : it->second;
+}
+
 void ConfigReader::LoadImageRecord(const std::string& prefix, SkinImageBase& image) const {
-    image.name = vd::CutToCapacity(GetString(prefix, "Img", ""), kText260);
+    image.name = PictureName(vd::CutToCapacity(GetString(prefix, "Img", ""), kText260));
     for (const ImageKey& k : kImageKeys) image.*k.member = GetInt(prefix, k.key, k.def);
     image.image = ResolvePicture(image.name);
 }
@@ -176,6 +182,17 @@ std::string& ConfigWriter::Key(std::string_view prefix, std::string_view name) {
 
 void ConfigWriter::SetString(std::string_view prefix, std::string_view name, std::string_view value,
                              std::string_view def) {
+    // The configuration ends a value at a line feed and trims blanks and line ends around it: what is written
+    // is what reads back, so a text cut to its field just after a blank, or one with a line feed, loads and
+    // saves the same the next time.
+    std::string storable;
+    if (value.find('\n') != std::string_view::npos) {
+        storable.assign(value);
+        for (char& c : storable)
+            if (c == '\n') c = ' ';
+        value = storable;
+    }
+    value = vd::TrimConfig(value);
     if (vd::EqualsIgnoreCase(value, def)) return;
     m_ini.SetString(m_section, Key(prefix, name), value, def, true);
 }

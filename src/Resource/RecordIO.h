@@ -4,8 +4,10 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 
 #include "Resource/SkinRecords.h"
 
@@ -14,6 +16,9 @@ class CSkinIniFile;
 class CEnBitmap;
 
 using PictureResolver = std::function<std::shared_ptr<const CEnBitmap>(std::string_view name)>;
+// Pictures renamed when they entered the skin because their names could not be stored: the lower-cased old
+// name, as a reference holds it -> the new name.
+using PictureRenames = std::unordered_map<std::string, std::string>;
 
 std::string FormatColor(const Color& c);
 Color ParseColor(std::string_view text);  // missing components read as 0
@@ -21,13 +26,13 @@ Color ParseColor(std::string_view text);  // missing components read as 0
 class ConfigReader {
 public:
     ConfigReader(const CCfgData& cfg, std::string_view section, const SystemEnvironment& env,
-                 PictureResolver resolver = {});
+                 PictureResolver resolver = {}, const PictureRenames* renames = nullptr);
 
     const SystemEnvironment& Env() const { return m_env; }
     const std::string& Section() const { return m_section; }
 
     // Keys are prefix + name; the pair form saves building the key when the value is missing.
-    const std::string* Raw(std::string_view prefix, std::string_view name = {}) const;
+    std::optional<std::string_view> Raw(std::string_view prefix, std::string_view name = {}) const;
     std::string GetString(std::string_view prefix, std::string_view name, std::string_view def) const;
     int GetInt(std::string_view prefix, std::string_view name, int def) const;
     Color GetColor(std::string_view prefix, std::string_view name, Color def) const;
@@ -40,6 +45,8 @@ public:
     void LoadPosition(const std::string& prefix, SkinPositionBase& pos, bool vertical) const;
     void LoadPlacement(const std::string& prefix, SkinPlacement& placement) const;
     std::shared_ptr<const CEnBitmap> ResolvePicture(std::string_view name) const;
+    // A stored picture reference as it names the picture now (a renamed picture keeps its references).
+    std::string PictureName(std::string name) const;
 
 private:
     const CCfgData& m_cfg;
@@ -47,6 +54,7 @@ private:
     std::string m_tag;  // "[section]" lower-cased
     const SystemEnvironment& m_env;
     PictureResolver m_resolver;
+    const PictureRenames* m_renames;
 };
 
 class ConfigWriter {

@@ -3,7 +3,10 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "Resource/CappedWarnings.h"
 #include "Resource/CfgData.h"
+#include "Resource/IndexsPlan.h"
+#include "Resource/ResObjects/ResPicture.h"
 #include "Resource/SkinDocument.h"
 #include "Resource/SkinIniFile.h"
 #include "Resource/TextUtil.h"
@@ -103,23 +106,119 @@ void CResourceBase::Sort(const std::function<bool(const SkinResStruct&, const Sk
 
 ConfigReader CResourceBase::Reader() const {
     return ConfigReader(m_doc.Cfg(), SectionName(), m_env,
-                        [this](std::string_view name) { return m_doc.PictureImageByName(name); });
+                        [this](std::string_view name) { return m_doc.PictureImageByName(name); },
+                        &m_doc.Pictures().Renames());
 }
 
 ConfigWriter CResourceBase::Writer() const { return ConfigWriter(m_doc.Ini(), SectionName(), m_env); }
+
+namespace {
+
+std::string Quoted(std::string_view text) { return "\"" + std::string(text) + "\""; }
+
+}  // namespace
+
+std::string CResourceBase::BlockText() const {
+    return "the IDs " + std::to_string(BaseId()) + " to " + std::to_string(BaseId() + IdRange() - 1) + " of " +
+           SectionName();
+}
 
 bool CResourceBase::Load() {
     const std::string list = m_doc.Cfg().GetString(SectionName(), "Indexs", "");
     if (list.empty()) return false;
     RemoveAll();
     const ConfigReader in = Reader();
-    for (std::string_view piece : vd::SplitNonEmpty(list, ",")) {
+    IndexsPlan plan(BaseId(), IdRange());
+    CappedWarnings leftOut(m_doc, true);
+    // The text is built only for the warnings given in full: a hostile list may leave out a million items.
+    auto leaveOut = [&](int n, int storedId, IndexsPlan::Listed why) {
+        if (!leftOut.InFull()) {
+            leftOut.Count(1);
+            return;
+        }
+        const std::string number = std::to_string(n);
+        std::string text = std::string(SectionName()) + " item " + number + " " +
+                           Quoted(in.GetString(number, "Caption", "")) + " was left out: its ID " +
+                           std::to_string(storedId);
+        if (why == IndexsPlan::Listed::PassedOver)
+            text += " and its number both lie outside " + BlockText() + ".";
+        else
+            text += " cannot be used and " + BlockText() + " are all in use.";
+        leftOut.Add(std::move(text));
+    };
+    size_t repeats = 0;
+    bool complete = true;
+    std::string number;
+    // One pass over the list, one look-up per number: nothing is read for a number that cannot be kept.
+    for (size_t start = 0; start < list.size();) {
+        size_t end = list.find(',', start);
+        if (end == std::string::npos) end = list.size();
+        const std::string_view piece(list.data() + start, end - start);
+        start = end + 1;
+        if (piece.empty()) continue;
         const int n = vd::Atoi(piece);
-        const std::string* id = in.Raw(std::to_string(n) + "ID");
-        if (!id || id->empty()) return false;
-        if (!LoadItem(n)) return false;
+        if (plan.Seen(n)) {
+            ++repeats;
+            continue;
+        }
+        number = std::to_string(n);
+        const std::optional<std::string_view> id = in.Raw(number, "ID");
+        if (!id || id->empty()) {
+            complete = false;
+            break;
+        }
+        const int storedId = vd::Atoi(*id);
+        const IndexsPlan::Listed listed = plan.Add(n, storedId);
+        switch (listed) {
+        case IndexsPlan::Listed::New:
+        case IndexsPlan::Listed::Repeated: break;
+        case IndexsPlan::Listed::PassedOver:
+        case IndexsPlan::Listed::BlockFull: leaveOut(n, storedId, listed); break;
+        }
     }
-    return true;
+    plan.Assign();
+
+    CappedWarnings renumbered(m_doc, false);
+    std::vector<std::pair<const IndexsPlan::Entry*, const SkinResStruct*>> moved;
+    for (const IndexsPlan::Entry& e : plan.Entries()) {
+        if (e.change == IndexsPlan::Change::PassedOver) {
+            leaveOut(e.number, e.storedId, IndexsPlan::Listed::BlockFull);
+            continue;
+        }
+        const size_t count = m_items.size();
+        const int lastId = m_lastId;
+        if (!LoadItem(e.number)) {
+            complete = false;
+            break;
+        }
+        if (m_items.size() != count + 1) continue;
+        SkinResStruct& item = *m_items.back();
+        item.ID = e.id;
+        m_lastId = std::max(lastId, e.id);
+        if (e.change != IndexsPlan::Change::None) moved.emplace_back(&e, &item);
+    }
+    // Said once everything is loaded: the item that holds a taken ID may come later in the list.
+    for (const auto& [e, item] : moved) {
+        if (!renumbered.InFull()) {
+            renumbered.Count(1);
+            continue;
+        }
+        std::string text = "The " + std::string(ItemPrefix()) + " " + Quoted(item->Caption) + " had the ID " +
+                           std::to_string(e->storedId);
+        if (e->change == IndexsPlan::Change::Taken) {
+            const SkinResStruct* holder = Find(e->storedId);
+            text += std::string(", which the ") + ItemPrefix() + " " + Quoted(holder ? holder->Caption : "") + " has";
+        } else {
+            text += ", outside " + BlockText();
+        }
+        renumbered.Add(text + "; it now has the ID " + std::to_string(item->ID) + ".");
+    }
+    renumbered.Finish(std::string(SectionName()) + " items were given new IDs.");
+    leftOut.Finish(std::string(SectionName()) + " items were left out.");
+    if (repeats)
+        m_doc.AddWarning(std::string("\"Indexs\" of ") + SectionName() + " lists numbers more than once (" +
+                         std::to_string(repeats) + " repeats); each was loaded once.");
+    return complete;
 }
 
 bool CResourceBase::Save(std::string* error) {

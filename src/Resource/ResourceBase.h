@@ -46,7 +46,10 @@ public:
     // Points a record's picture references at what their names resolve to now; true when one changed.
     virtual bool ResolveImages(SkinResStruct&, const PictureResolver&) const { return false; }
 
-    // The generic collection load: false when "Indexs" is empty or an item fails (items before it stay).
+    // The generic collection load: false when "Indexs" is empty, a listed number has no ID key or an item
+    // fails (items before it stay). Each listed number loads once; an item whose ID another item of the
+    // collection holds, or whose ID is outside the block, is given a free ID of the block; an item that
+    // cannot be numbered is left out unread. Every such change is told through the document's warnings.
     virtual bool Load();
     // The generic collection save: each item, then "Indexs". False with a reason at the first failing item.
     virtual bool Save(std::string* error = nullptr);
@@ -79,6 +82,8 @@ protected:
     bool AcceptLoadedId(SkinResStruct& record, int n) const;
     ConfigReader Reader() const;
     ConfigWriter Writer() const;
+    // "the IDs 3000 to 3499 of Frames", for messages.
+    std::string BlockText() const;
 
     CSkinDocument& m_doc;
     const SystemEnvironment& m_env;

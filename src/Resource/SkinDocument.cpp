@@ -81,6 +81,9 @@ void CSkinDocument::ClearAll() {
 }
 
 void CSkinDocument::LoadAll() {
+    // The pictures came in before (from the package's entries); their IDs are settled first so that the
+    // records see the final picture collection.
+    Pictures().SettleLoadedIds();
     for (size_t i = kApplication; i < m_collections.size(); ++i) m_collections[i]->Load();
 }
 

@@ -2,6 +2,7 @@
 // The skin being edited: thirty collections in registry order, the configuration store written by a save,
 // the configuration data read by an open, the skin password and the machine's system colours.
 
+#include <atomic>
 #include <functional>
 #include <memory>
 #include <string>
@@ -12,6 +13,7 @@
 #include "Resource/CfgData.h"
 #include "Resource/KindInfo.h"
 #include "Resource/PackageFormat.h"
+#include "Resource/PackageLimits.h"
 #include "Resource/SkinIniFile.h"
 #include "Resource/SystemEnvironment.h"
 
@@ -50,6 +52,19 @@ class CResDatetime;
 class CResListBox;
 class CResFontFile;
 
+// Follows an open that may take long: told how far it got, asked whether to stop. Both are used from
+// the thread that opens.
+struct OpenMonitor {
+    // Steps done of the total (entries read, then pictures decoded); may be empty.
+    std::function<void(size_t done, size_t total)> progress;
+    // When it becomes true the open stops at the next step with OpenResult::Cancelled.
+    const std::atomic<bool>* cancel = nullptr;
+    bool Cancelled() const { return cancel && cancel->load(std::memory_order_relaxed); }
+    void Report(size_t done, size_t total) const {
+        if (progress) progress(done, total);
+    }
+};
+
 class CSkinDocument {
 public:
     static constexpr size_t kPasswordMaxLength = 7;
@@ -74,9 +89,16 @@ public:
     // ---- the package file (.rss) ----
     // Reads a package into this (empty) document: header, archive, configuration entry, pictures, then every
     // collection. The result says why an open failed; nothing is loaded then.
-    vd::OpenResult Open(const std::string& path, std::string_view password);
+    vd::OpenResult Open(const std::string& path, std::string_view password, const OpenMonitor* monitor = nullptr);
     // The same for a package in memory; `name` gives the configuration entry's name as a path would.
-    vd::OpenResult OpenFromMemory(std::string_view name, std::string_view password, const uint8_t* data, size_t size);
+    vd::OpenResult OpenFromMemory(std::string_view name, std::string_view password, const uint8_t* data, size_t size,
+                                  const OpenMonitor* monitor = nullptr);
+    // The budgets Open and LoadPackageContents hold a package to.
+    void SetLimits(const vd::PackageLimits& limits) { m_limits = limits; }
+    const vd::PackageLimits& Limits() const { return m_limits; }
+    // Why the last open failed, in words that name the entry and the limit ("damaged archive: ...");
+    // empty after a success or when the result's message says all.
+    const std::string& OpenError() const { return m_openError; }
     // Writes the document as a package: pictures first, the configuration entry last. The destination is
     // replaced only when everything succeeded. False with a reason otherwise.
     bool Save(const std::string& path, std::string_view password, bool scramble = true, std::string* error = nullptr);
@@ -86,12 +108,25 @@ public:
         std::string name;
         std::shared_ptr<const std::vector<uint8_t>> data;
     };
-    void LoadPackageContents(std::string configText, std::vector<PictureBytes> pictures);
+    // False, with nothing loaded, when the monitor asked to stop or the contents do not fit into memory
+    // (OpenError() is then "out of memory"; it is empty after a stop).
+    bool LoadPackageContents(std::string configText, std::vector<PictureBytes> pictures,
+                             const OpenMonitor* monitor = nullptr);
     // The package bytes Save writes, for a destination path (which names the configuration entry).
     std::vector<uint8_t> BuildPackage(const std::string& path, std::string_view password, bool scramble,
                                       std::string* error = nullptr);
     // Things the last Open or Save passed over (an unreadable picture entry, a picture without bytes).
     const std::vector<std::string>& Warnings() const { return m_warnings; }
+    // The part of Warnings() that names input the document does not hold, so that a save of it would
+    // not carry everything of the opened package over (an entry that could not be read, a picture left
+    // out of a package for want of bytes).
+    const std::vector<std::string>& Dropped() const { return m_dropped; }
+    // For the collections while they load: a note for the author, and whether it names something the
+    // document does not hold.
+    void AddWarning(std::string text, bool dropped = false) {
+        if (dropped) m_dropped.push_back(text);
+        m_warnings.push_back(std::move(text));
+    }
     // The configuration entry's text as stored, unscrambled (for inspection).
     const std::string& StoredConfigText() const { return m_storedConfig; }
 
@@ -161,11 +196,21 @@ public:
     CResFontFile& FontFiles() const;
 
 private:
+    // Open and OpenFromMemory. `owned`, when given, holds the bytes, which may then be unscrambled in
+    // place and are released once the entries are read.
+    vd::OpenResult OpenPackage(std::string_view name, std::string_view password, const uint8_t* data, size_t size,
+                               std::vector<uint8_t>* owned, const OpenMonitor* monitor);
+    // Forgets everything an open loaded: the state a failed or cancelled open leaves.
+    void Unload();
+
     SystemEnvironment m_env;
     CSkinIniFile m_ini;
     CCfgData m_cfg;
     std::string m_password;
     std::string m_storedConfig;
     std::vector<std::string> m_warnings;
+    std::vector<std::string> m_dropped;
+    std::string m_openError;
+    vd::PackageLimits m_limits;
     std::vector<std::unique_ptr<CResourceBase>> m_collections;
 };

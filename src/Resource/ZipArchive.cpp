@@ -5,6 +5,8 @@
 #include <cstring>
 #include <new>
 
+#include "Helpers/EnBitmapBudget.h"
+
 #include <minizip/ioapi.h>
 #include <minizip/unzip.h>
 #include <minizip/zip.h>
@@ -166,13 +168,17 @@ void ZipReader::Close() {
     }
     m_openWithoutEntries = false;
     m_entries.clear();
+    m_entries.shrink_to_fit();
     m_positions.clear();
+    m_positions.shrink_to_fit();
+    m_inflated = 0;
     *m_stream = MemoryStream{};
 }
 
 bool ZipReader::Open(const uint8_t* data, size_t size) {
     Close();
     m_error.clear();
+    m_tooManyEntries = false;
     if (!data || size == 0) {
         m_error = "not a zip archive (no data)";
         return false;
@@ -209,25 +215,50 @@ bool ZipReader::Open(const uint8_t* data, size_t size) {
         return false;
     }
     if (global.number_entry == 0) return true;
+    auto tooManyEntries = [this] {
+        Close();
+        m_tooManyEntries = true;
+        m_error = "more than " + std::to_string(m_entryCountLimit) + " entries";
+        return false;
+    };
+    // The count comes from the end record; a larger one is refused before anything is kept for it.
+    if (global.number_entry > m_entryCountLimit) return tooManyEntries();
+    try {
+        m_entries.reserve(static_cast<size_t>(global.number_entry));
+        m_positions.reserve(static_cast<size_t>(global.number_entry));
+    } catch (const std::bad_alloc&) {
+        Close();
+        m_error = "no memory for the directory of " + std::to_string(global.number_entry) + " entries";
+        return false;
+    }
 
     // Read the whole directory now so a damaged one fails the open instead of surprising a later lookup.
     int err = unzGoToFirstFile(handle);
-    while (err == UNZ_OK) {
-        unz_file_info64 info{};
-        if (unzGetCurrentFileInfo64(handle, &info, nullptr, 0, nullptr, 0, nullptr, 0) != UNZ_OK) break;
-        ZipEntryInfo entry;
-        entry.name.resize(info.size_filename);
-        if (unzGetCurrentFileInfo64(handle, &info, entry.name.data(), static_cast<uLong>(entry.name.size()),
-                                    nullptr, 0, nullptr, 0) != UNZ_OK)
-            break;
-        entry.size = info.uncompressed_size;
-        entry.compressedSize = info.compressed_size;
+    try {
+        while (err == UNZ_OK) {
+            unz_file_info64 info{};
+            if (unzGetCurrentFileInfo64(handle, &info, nullptr, 0, nullptr, 0, nullptr, 0) != UNZ_OK) break;
+            ZipEntryInfo entry;
+            entry.name.resize(info.size_filename);
+            if (unzGetCurrentFileInfo64(handle, &info, entry.name.data(), static_cast<uLong>(entry.name.size()),
+                                        nullptr, 0, nullptr, 0) != UNZ_OK)
+                break;
+            entry.size = info.uncompressed_size;
+            entry.compressedSize = info.compressed_size;
 
-        unz64_file_pos pos{};
-        if (unzGetFilePos64(handle, &pos) != UNZ_OK) break;
-        m_entries.push_back(std::move(entry));
-        m_positions.push_back({pos.pos_in_zip_directory, pos.num_of_file, info.compression_method, info.flag});
-        err = unzGoToNextFile(handle);
+            unz64_file_pos pos{};
+            if (unzGetFilePos64(handle, &pos) != UNZ_OK) break;
+            // A count of 0xFFFF in the end record stands for "more" and makes minizip walk on until the
+            // records end, so the limit is held here as well.
+            if (m_entries.size() >= m_entryCountLimit) return tooManyEntries();
+            m_entries.push_back(std::move(entry));
+            m_positions.push_back({pos.pos_in_zip_directory, pos.num_of_file, info.compression_method, info.flag});
+            err = unzGoToNextFile(handle);
+        }
+    } catch (const std::bad_alloc&) {
+        Close();
+        m_error = "no memory for the zip directory";
+        return false;
     }
     if (err != UNZ_END_OF_LIST_OF_FILE) {
         const size_t readable = m_entries.size();
@@ -250,10 +281,10 @@ int ZipReader::FindEntry(std::string_view name) const {
 }
 
 ZipExtractStatus ZipReader::Extract(int index, std::vector<uint8_t>& out, std::string* error) {
-    out.clear();
+    // A fresh vector: the caller's old capacity must not stay behind the entry's bytes.
+    std::vector<uint8_t>().swap(out);
     auto fail = [&](ZipExtractStatus status, std::string message) {
-        out.clear();
-        out.shrink_to_fit();
+        std::vector<uint8_t>().swap(out);
         if (error) *error = std::move(message);
         return status;
     };
@@ -261,65 +292,64 @@ ZipExtractStatus ZipReader::Extract(int index, std::vector<uint8_t>& out, std::s
     if (!m_handle || !entry) return fail(ZipExtractStatus::NoSuchEntry, "no zip entry " + std::to_string(index));
 
     const std::string what = "zip entry " + Quoted(entry->name);
-    if (entry->size > m_entryLimit)
-        return fail(ZipExtractStatus::TooLarge, what + " declares " + std::to_string(entry->size) +
-                                                    " bytes, more than the limit of " +
-                                                    std::to_string(m_entryLimit));
+    const uint64_t declared = entry->size;
+    if (declared > m_entryLimit)
+        return fail(ZipExtractStatus::TooLarge, what + " declares " + std::to_string(declared) +
+                                                    " bytes, more than the limit of " + ByteCountText(m_entryLimit));
+    const uint64_t totalLeft = m_totalLimit - std::min(m_inflated, m_totalLimit);
+    if (declared > totalLeft)
+        return fail(ZipExtractStatus::TotalTooLarge,
+                    what + " would take the inflated entries past " + ByteCountText(m_totalLimit));
     const Position& where = m_positions[static_cast<size_t>(index)];
     if (where.flags & 1u) return fail(ZipExtractStatus::Corrupt, what + " is encrypted");
     // minizip would hand out other methods' bytes raw; only stored and deflated entries are real content.
     if (where.method != 0 && where.method != Z_DEFLATED)
         return fail(ZipExtractStatus::Corrupt,
                     what + " uses unsupported compression method " + std::to_string(where.method));
+    // Deflate expands at most about 1032:1 and a stored entry not at all, so a declared size beyond that
+    // of the compressed bytes (which cannot reach past the archive) is a lie: refused before any memory
+    // is taken for it.
+    const uint64_t compressed = std::min<uint64_t>(entry->compressedSize, m_stream->size);
+    const uint64_t possible = where.method == 0 ? compressed : compressed * 1033u + 1024u;
+    if (declared > possible)
+        return fail(ZipExtractStatus::Corrupt, what + " declares " + std::to_string(declared) +
+                                                   " bytes, more than its compressed data can hold");
 
     unzFile handle = static_cast<unzFile>(m_handle);
     unz64_file_pos pos{where.directoryOffset, where.fileNumber};
     if (unzGoToFilePos64(handle, &pos) != UNZ_OK || unzOpenCurrentFile(handle) != UNZ_OK)
         return fail(ZipExtractStatus::Corrupt, what + " has a damaged header");
 
-    // Deflate cannot expand more than about 1032:1, so a size beyond that is a lie not worth reserving for.
-    const uint64_t plausible = static_cast<uint64_t>(m_stream->size) * 1032u + 1024u;
+    // Exactly the declared size: minizip never inflates past it, and a shorter entry is caught below.
     try {
-        out.reserve(static_cast<size_t>(std::min(entry->size, plausible)));
-    } catch (...) {
+        out.reserve(static_cast<size_t>(declared));
+        out.resize(static_cast<size_t>(declared));
+    } catch (const std::bad_alloc&) {
         unzCloseCurrentFile(handle);
-        return fail(ZipExtractStatus::TooLarge, what + " does not fit into memory");
+        return fail(ZipExtractStatus::OutOfMemory, what + " does not fit into memory (" +
+                                                        std::to_string(declared) + " bytes)");
     }
-
-    constexpr size_t kChunk = 64 * 1024;
-    for (;;) {
-        // Ask for at most one byte past the limit: that is enough to know a lying header, and inflating
-        // never runs further than that.
-        const uint64_t room = m_entryLimit - std::min<uint64_t>(out.size(), m_entryLimit) + 1;
-        const size_t want = static_cast<size_t>(std::min<uint64_t>(kChunk, room));
-        const size_t before = out.size();
-        try {
-            out.resize(before + want);
-        } catch (...) {
-            unzCloseCurrentFile(handle);
-            return fail(ZipExtractStatus::TooLarge, what + " does not fit into memory");
-        }
-        const int n = unzReadCurrentFile(handle, out.data() + before, static_cast<unsigned>(want));
+    size_t filled = 0;
+    while (filled < out.size()) {
+        const unsigned want = static_cast<unsigned>(std::min<size_t>(out.size() - filled, 1u << 30));
+        const int n = unzReadCurrentFile(handle, out.data() + filled, want);
         if (n < 0) {
             unzCloseCurrentFile(handle);
             return fail(ZipExtractStatus::Corrupt, what + " has damaged data");
         }
-        out.resize(before + static_cast<size_t>(n));
-        if (out.size() > m_entryLimit) {
-            unzCloseCurrentFile(handle);
-            return fail(ZipExtractStatus::TooLarge,
-                        what + " inflates beyond the limit of " + std::to_string(m_entryLimit) + " bytes");
-        }
         if (n == 0) break;
+        filled += static_cast<size_t>(n);
     }
-
+    // minizip checks the CRC only when the declared size was reached; a short entry is caught here.
+    if (filled != out.size()) {
+        unzCloseCurrentFile(handle);
+        return fail(ZipExtractStatus::Corrupt, what + " holds " + std::to_string(filled) + " bytes instead of " +
+                                                   std::to_string(declared));
+    }
     const int closed = unzCloseCurrentFile(handle);
     if (closed == UNZ_CRCERROR) return fail(ZipExtractStatus::CrcMismatch, what + " fails its CRC check");
     if (closed != UNZ_OK) return fail(ZipExtractStatus::Corrupt, what + " has damaged data");
-    // minizip checks the CRC only when the declared size was reached; a short entry is caught here.
-    if (out.size() != entry->size)
-        return fail(ZipExtractStatus::Corrupt, what + " holds " + std::to_string(out.size()) +
-                                                   " bytes instead of " + std::to_string(entry->size));
+    m_inflated += declared;
     return ZipExtractStatus::Ok;
 }
 

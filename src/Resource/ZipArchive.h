@@ -14,6 +14,10 @@ namespace vd {
 // Largest entry the reader inflates unless told otherwise; a skin's pictures and configuration are far
 // smaller, so anything beyond this is a damaged or hostile package.
 inline constexpr uint64_t kDefaultZipEntryLimit = 256ull * 1024 * 1024;
+// Largest number of bytes the reader inflates from all entries together unless told otherwise.
+inline constexpr uint64_t kDefaultZipTotalLimit = 1024ull * 1024 * 1024;
+// Most entries an archive may have; a skin has a few hundred pictures at most.
+inline constexpr uint64_t kDefaultZipEntryCountLimit = 65536;
 
 struct ZipEntryInfo {
     std::string name;           // the stored bytes of the name, unchanged
@@ -24,9 +28,11 @@ struct ZipEntryInfo {
 enum class ZipExtractStatus {
     Ok,
     NoSuchEntry,  // index out of range or no archive open
-    TooLarge,     // declared or actual size beyond the entry limit
-    Corrupt,      // unreadable entry data, or fewer bytes than declared
+    TooLarge,     // declared size beyond the entry limit
+    Corrupt,      // unreadable entry data, or another number of bytes than declared
     CrcMismatch,
+    TotalTooLarge,  // the entry would take the bytes inflated since Open past the total limit
+    OutOfMemory,    // no memory for the entry's bytes
 };
 
 // Reads a zip archive from a byte range that the caller keeps alive and unchanged while the reader is
@@ -38,8 +44,10 @@ public:
     ZipReader(const ZipReader&) = delete;
     ZipReader& operator=(const ZipReader&) = delete;
 
-    // False when the bytes are not a readable zip archive; ErrorString() says why.
+    // False when the bytes are not a readable zip archive, or have more entries than the entry count
+    // limit (TooManyEntries()); ErrorString() says why.
     bool Open(const uint8_t* data, size_t size);
+    bool TooManyEntries() const { return m_tooManyEntries; }
     void Close();
     bool IsOpen() const { return m_handle != nullptr || m_openWithoutEntries; }
 
@@ -52,9 +60,18 @@ public:
 
     void SetEntryLimit(uint64_t limit) { m_entryLimit = limit; }
     uint64_t EntryLimit() const { return m_entryLimit; }
+    // Checked by the next Open.
+    void SetEntryCountLimit(uint64_t limit) { m_entryCountLimit = limit; }
+    uint64_t EntryCountLimit() const { return m_entryCountLimit; }
+    // Bytes the successful extractions since Open may hand out together; Inflated() is their sum so far.
+    void SetTotalLimit(uint64_t limit) { m_totalLimit = limit; }
+    uint64_t TotalLimit() const { return m_totalLimit; }
+    uint64_t Inflated() const { return m_inflated; }
 
-    // Replaces `out` with exactly the uncompressed bytes of the entry. On failure `out` is emptied and
-    // `error` (when given) names the entry and the reason.
+    // Replaces `out` with exactly the uncompressed bytes of the entry, its capacity no larger than its
+    // size. Nothing is inflated beyond the declared size, which must be within the entry limit and the
+    // rest of the total limit. On failure `out` is emptied and `error` (when given) names the entry and
+    // the reason.
     ZipExtractStatus Extract(int index, std::vector<uint8_t>& out, std::string* error = nullptr);
 
     const std::string& ErrorString() const { return m_error; }
@@ -75,6 +92,10 @@ private:
     std::vector<ZipEntryInfo> m_entries;
     std::vector<Position> m_positions;
     uint64_t m_entryLimit = kDefaultZipEntryLimit;
+    uint64_t m_entryCountLimit = kDefaultZipEntryCountLimit;
+    uint64_t m_totalLimit = kDefaultZipTotalLimit;
+    uint64_t m_inflated = 0;
+    bool m_tooManyEntries = false;
     std::string m_error;
 };
 

@@ -1,5 +1,6 @@
 #include "cli/CliCommon.h"
 
+#include <algorithm>
 #include <charconv>
 
 #include <cerrno>
@@ -9,6 +10,8 @@
 #include <iostream>
 #include <iterator>
 
+#include "cli/TerminalText.h"
+
 namespace cli {
 
 void Fail(int code, std::string message) { throw Failure{code, std::move(message)}; }
@@ -17,6 +20,13 @@ bool WantsHelp(const Args& args) {
     for (const std::string& a : args)
         if (a == "--help" || a == "-h") return true;
     return false;
+}
+
+bool TakeFlag(Args& args, const std::string& flag) {
+    const auto end = std::remove(args.begin(), args.end(), flag);
+    const bool found = end != args.end();
+    args.erase(end, args.end());
+    return found;
 }
 
 const std::string* Options::Get(const std::string& name) const {
@@ -99,8 +109,19 @@ std::string ReadInput(const std::string& path, size_t limit, int failCode) {
 }
 
 void WriteStdout(std::string_view bytes) {
-    std::fwrite(bytes.data(), 1, bytes.size(), stdout);
+    if (StdoutIsTerminal()) {
+        const std::string shown = TerminalSafeLines(bytes);
+        std::fwrite(shown.data(), 1, shown.size(), stdout);
+    } else {
+        std::fwrite(bytes.data(), 1, bytes.size(), stdout);
+    }
     std::fflush(stdout);
+}
+
+void PrintMessage(std::string_view text) {
+    const std::string line = "vornadesk-cli: " + TerminalSafe(text) + "\n";
+    std::fwrite(line.data(), 1, line.size(), stderr);
+    std::fflush(stderr);
 }
 
 }  // namespace cli

@@ -14,8 +14,8 @@ enum ExitCode {
     // package commands
     kUnknownFormat = 2,
     kWrongPassword = 3,
-    kBadPackage = 4,
-    kCannotWrite = 5,
+    kBadPackage = 4,   // the input is damaged, over a limit, or cannot be carried over whole
+    kCannotWrite = 5,  // the output cannot be written; the old output is kept
 };
 
 // Thrown by commands to leave with a one-line message on stderr and the given status.
@@ -29,6 +29,9 @@ struct Failure {
 using Args = std::vector<std::string>;
 
 bool WantsHelp(const Args& args);
+
+// Removes every occurrence of an option that takes no value (such as "--keep-going"); true when there was one.
+bool TakeFlag(Args& args, const std::string& flag);
 
 // Splits "--name value" options from the positional arguments; an option not in `known` is a usage error.
 struct Options {
@@ -46,6 +49,11 @@ std::vector<int> NumberList(const std::string& option, const std::string& text, 
 // Reads a whole file, or standard input for "-" or an empty path.
 std::string ReadInput(const std::string& path, size_t limit, int failCode = kBadInput);
 
+// Writes to standard output exactly, or with control characters escaped (line ends kept) when standard
+// output is a terminal: what a package holds must not drive the terminal of whoever looks at it.
 void WriteStdout(std::string_view bytes);
+
+// One line on standard error after "vornadesk-cli: ", control characters always escaped.
+void PrintMessage(std::string_view text);
 
 }  // namespace cli

@@ -21,7 +21,9 @@ constexpr const char* kConfigHelp =
     "           objects of each KIND were added, in the order given. KIND is a section name such as\n"
     "           Application, Frames, Buttons, SysButtons, ScrollBars or ComboBoxs (any letter case).\n"
     "normalize  reads a configuration text (FILE, or standard input), loads it as a skin and prints what\n"
-    "           saving that skin writes.\n"
+    "           saving that skin writes. What loading had to change (items renumbered because another\n"
+    "           item holds their ID) or leave out is told on standard error. Normalizing the output\n"
+    "           again gives the same text.\n"
     "\n"
     "Exit status: 0 success, 1 usage error, 2 bad input.\n";
 
@@ -45,6 +47,8 @@ int Normalize(const Args& args) {
     CSkinDocument doc;
     doc.Cfg().Parse(text);
     doc.LoadAll();
+    const std::string input = args.empty() || args[0] == "-" ? std::string("standard input") : args[0];
+    for (const std::string& warning : doc.Warnings()) PrintMessage(input + ": warning: " + warning);
     WriteStdout(Save(doc));
     return kOk;
 }

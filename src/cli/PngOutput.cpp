@@ -17,7 +17,7 @@ void WritePngOrFail(const QImage& image, const std::string& path) {
         Fail(kCannotWrite, path + ": the image cannot be encoded as PNG");
     std::string error;
     if (!vd::WriteFileAtomically(path, reinterpret_cast<const uint8_t*>(png.constData()), size_t(png.size()), &error))
-        Fail(kCannotWrite, path + ": " + error);
+        Fail(kCannotWrite, error);  // names the file
 }
 
 }  // namespace cli

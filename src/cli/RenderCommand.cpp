@@ -71,7 +71,7 @@ void EnsureGuiApplication() {
     // The command speaks in one-line messages of its own; Qt's notes about the environment (no runtime
     // folder and the like) would only bury them. Fatal messages still end the program.
     qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& text) {
-        if (type == QtFatalMsg) std::fprintf(stderr, "vornadesk-cli: %s\n", qPrintable(text));
+        if (type == QtFatalMsg) PrintMessage(text.toStdString());
     });
     static std::unique_ptr<QGuiApplication> app = std::make_unique<QGuiApplication>(argc, argv);
 }

@@ -1,6 +1,6 @@
 // vornadesk-cli: inspects, converts and renders skin packages without the designer.
 
-#include <cstdio>
+#include <new>
 #include <string>
 
 #include "cli/CliCommon.h"
@@ -70,10 +70,14 @@ int main(int argc, char** argv) {
             if (args[0] == c.name) return c.run(cli::Args(args.begin() + 1, args.end()));
         cli::Fail(cli::kUsage, "unknown command '" + args[0] + "' (see 'vornadesk-cli --help')");
     } catch (const cli::Failure& f) {
-        std::fprintf(stderr, "vornadesk-cli: %s\n", f.message.c_str());
+        cli::PrintMessage(f.message);
         return f.code;
+    } catch (const std::bad_alloc&) {
+        // Only a package's content is ever large enough to exhaust memory.
+        cli::PrintMessage("out of memory: the input is too large for this machine");
+        return cli::kBadPackage;
     } catch (const std::exception& e) {
-        std::fprintf(stderr, "vornadesk-cli: %s\n", e.what());
-        return 4;
+        cli::PrintMessage(e.what());
+        return cli::kBadPackage;
     }
 }

@@ -11,26 +11,42 @@
 #include "Helpers/EnBitmap.h"
 #include "Resource/ResObjects/ResPicture.h"
 #include "Resource/SkinDocument.h"
+#include "Resource/TextUtil.h"
 #include "designer/DialogProvider.h"
+#include "designer/DisplayText.h"
 #include "designer/SkinSession.h"
 #include "designer/undo/AddObjectsCommand.h"
 #include "designer/undo/ReloadPicturesCommand.h"
 
-std::vector<int> LoadImageFiles(SkinSession& session, const QStringList& paths, QStringList* skipped) {
+std::vector<int> LoadImageFiles(SkinSession& session, const QStringList& paths, QStringList* skipped,
+                                QStringList* renamed) {
     auto skip = [skipped](const QString& path, const QString& reason) {
-        if (skipped) *skipped << QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(path), reason);
+        if (skipped) *skipped << QStringLiteral("%1: %2").arg(EscapedForDisplay(QDir::toNativeSeparators(path)), reason);
     };
     std::vector<int> made;
     CSkinDocument& doc = session.Document();
     CResPicture& pictures = doc.Pictures();
     std::vector<std::unique_ptr<SkinResStruct>> records;
     std::set<std::string> names;
+    // Pictures of this batch are outside the collection until the command runs: they count as taken too.
+    auto taken = [&](std::string_view n) {
+        if (doc.PictureImageByName(n) || pictures.FindByName(n)) return true;
+        for (const std::string& other : names)
+            if (vd::EqualsIgnoreCase(other, n)) return true;
+        return false;
+    };
     for (const QString& path : paths) {
-        const std::string name = QFileInfo(path).fileName().toStdString();
+        std::string name = QFileInfo(path).fileName().toStdString();
+        if (CResPicture::NameProblem(name)) {
+            name = CResPicture::StorableName(name, taken);
+            if (renamed)
+                *renamed << QStringLiteral("%1: %2").arg(EscapedForDisplay(QDir::toNativeSeparators(path)),
+                                                         QString::fromStdString(name));
+        }
         // A picture of that name is already in the skin (or earlier in this batch): skip the file.
-        if (doc.PictureImageByName(name) || pictures.FindByName(name) || names.count(name)) {
+        if (taken(name)) {
             skip(path, QCoreApplication::translate("ImageLoading", "the skin already has a picture named %1")
-                           .arg(QString::fromStdString(name)));
+                           .arg(EscapedForDisplay(name)));
             continue;
         }
         // The bytes are kept with the picture: a save writes them, whatever happens to the file later.
@@ -64,18 +80,25 @@ std::vector<int> LoadImageFilesInteractive(SkinSession& session, DialogProvider&
                                     "Bitmap (*.BMP) (*.bmp *.BMP);;PNG (*.PNG) (*.png *.PNG);;"
                                     "Targa (*.TGA) (*.tga *.TGA)"));
     if (paths.isEmpty()) return {};
-    QStringList skipped;
-    std::vector<int> made = LoadImageFiles(session, paths, &skipped);
-    ReportSkippedImages(dialogs, parent, skipped);
+    QStringList skipped, renamed;
+    std::vector<int> made = LoadImageFiles(session, paths, &skipped, &renamed);
+    ReportSkippedImages(dialogs, parent, skipped, renamed);
     return made;
 }
 
-void ReportSkippedImages(DialogProvider& dialogs, QWidget* parent, const QStringList& skipped) {
-    if (skipped.isEmpty()) return;
-    dialogs.Warn(parent,
-                 QCoreApplication::translate("ImageLoading", "These files were not loaded:") + QLatin1Char('\n') +
-                     skipped.join(QLatin1Char('\n')),
-                 QCoreApplication::translate("ImageLoading", "Load Image"));
+void ReportSkippedImages(DialogProvider& dialogs, QWidget* parent, const QStringList& skipped,
+                         const QStringList& renamed) {
+    if (skipped.isEmpty() && renamed.isEmpty()) return;
+    QStringList parts;
+    if (!skipped.isEmpty())
+        parts << QCoreApplication::translate("ImageLoading", "These files were not loaded:") + QLatin1Char('\n') +
+                     skipped.join(QLatin1Char('\n'));
+    if (!renamed.isEmpty())
+        parts << QCoreApplication::translate("ImageLoading",
+                                             "These files were loaded under another name, since a skin cannot "
+                                             "store theirs:") +
+                     QLatin1Char('\n') + renamed.join(QLatin1Char('\n'));
+    dialogs.Warn(parent, parts.join(QStringLiteral("\n\n")), QCoreApplication::translate("ImageLoading", "Load Image"));
 }
 
 void ReloadPictureFromFile(SkinSession& session, DialogProvider& dialogs, QWidget* parent, int pictureId) {

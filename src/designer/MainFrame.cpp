@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QPointer>
 #include <QSettings>
 #include <QStatusBar>
 #include <QTimer>
@@ -24,8 +25,11 @@
 #include "designer/PictureReloadBar.h"
 #include "designer/CommandIcons.h"
 #include "designer/DialogProvider.h"
+#include "designer/DisplayText.h"
 #include "designer/HelpWindow.h"
 #include "designer/OpenFailureDetail.h"
+#include "designer/OpenProgressDialog.h"
+#include "designer/OpenWarnings.h"
 #include "designer/ProductInfo.h"
 #include "designer/LegacyNames.h"
 #include "designer/ObjectKinds.h"
@@ -57,7 +61,8 @@ std::unique_ptr<CSkinDocument> NewSkin() {
 }  // namespace
 
 CMainFrame::CMainFrame(DialogProvider* dialogs, const QString& settingsFile, QWidget* parent)
-    : QMainWindow(parent), m_dialogs(dialogs), m_pages(std::make_unique<CPageList>()), m_view(new CChildView(this)) {
+    : QMainWindow(parent), m_dialogs(dialogs), m_pages(std::make_unique<CPageList>()), m_view(new CChildView(this)),
+      m_progressDelayMs(OpenProgressDialog::kDefaultShowDelayMs) {
     if (!m_dialogs) {
         m_ownDialogs = std::make_unique<QtDialogProvider>();
         m_dialogs = m_ownDialogs.get();
@@ -347,7 +352,10 @@ QString CMainFrame::CurrentName() const {
     return m_filePath.isEmpty() ? QStringLiteral("Untitled.rss") : m_filePath;
 }
 
-void CMainFrame::SetTitleSuffix(const QString& suffix) { setWindowTitle(AppTitle() + QStringLiteral(" - ") + suffix); }
+// A file name may hold a line break or a terminal escape; the title shows them escaped.
+void CMainFrame::SetTitleSuffix(const QString& suffix) {
+    setWindowTitle(AppTitle() + QStringLiteral(" - ") + EscapedForDisplay(suffix));
+}
 
 void CMainFrame::CommitPendingEdit() { m_propertyArea->Grid()->commitPendingEdit(); }
 
@@ -380,14 +388,14 @@ bool CMainFrame::OnFileNew() {
 }
 
 bool CMainFrame::OnFileOpen() {
-    if (!MaybeSave()) return false;
+    if (m_opening || !MaybeSave()) return false;
     const QString path = m_dialogs->OpenFileName(this, tr("Open"), QString::fromLatin1(kSkinFilter));
     if (path.isEmpty()) return false;
     return OpenPath(path);
 }
 
 bool CMainFrame::OpenWithQuestion(const QString& path) {
-    if (!MaybeSave()) return false;
+    if (m_opening || !MaybeSave()) return false;
     return OpenPath(path);
 }
 
@@ -396,27 +404,38 @@ bool CMainFrame::OpenFromArguments(const QStringList& arguments) {
 }
 
 bool CMainFrame::OpenPath(const QString& path) {
+    if (m_opening) return false;  // one open at a time
+    const QPointer<CMainFrame> alive(this);
+    const std::string file = path.toStdString();
     QString password;
     int tries = 0;
     for (;;) {
-        auto document = std::make_unique<CSkinDocument>();
-        const vd::OpenResult result = document->Open(path.toStdString(), password.toStdString());
-        if (result == vd::OpenResult::Ok) {
-            document->SetPassword(password.toStdString());
+        const std::string typed = password.toStdString();
+        vd::OpenResult result = vd::OpenResult::Ok;
+        std::string error;
+        std::unique_ptr<CSkinDocument> document = RunOpen(
+            QFileInfo(path).fileName(),
+            [file, typed](CSkinDocument& d, const OpenMonitor& monitor) { return d.Open(file, typed, &monitor); },
+            &result, &error);
+        if (!alive) return false;
+        if (document) {
+            document->SetPassword(typed);
             StartFresh(std::move(document), path);
             RenameLegacyNames(m_session);
             AddRecentFile(path);
+            ReportOpenWarnings(path, m_session.Document());
             return true;
         }
-        const QString message = QString::fromUtf8(vd::OpenResultMessage(result).data(),
-                                                  static_cast<int>(vd::OpenResultMessage(result).size()));
+        if (result == vd::OpenResult::Cancelled) return false;  // RunOpen said so on the status line
         const QString caption = QString::fromUtf8(vd::OpenResultCaption(result).data(),
                                                   static_cast<int>(vd::OpenResultCaption(result).size()));
         if (result != vd::OpenResult::WrongPassword) {
             // The current skin stays; the user learns which file did not open and why.
-            m_dialogs->Warn(this, message + QLatin1Char('\n') + OpenFailureDetail(path, result), caption);
+            m_dialogs->Warn(this, OpenFailureText(path, result, error), caption);
             return false;
         }
+        const QString message = QString::fromUtf8(vd::OpenResultMessage(result).data(),
+                                                  static_cast<int>(vd::OpenResultMessage(result).size()));
         // Four prompts at most; "Wrong Password!" before every prompt but the first.
         if (tries > 0) m_dialogs->Warn(this, message, caption);
         if (tries > 3) return false;
@@ -425,11 +444,48 @@ bool CMainFrame::OpenPath(const QString& path) {
     }
 }
 
+std::unique_ptr<CSkinDocument> CMainFrame::RunOpen(const QString& displayName, PackageOpenJob::Work work,
+                                                   vd::OpenResult* result, std::string* error) {
+    auto hook = m_openWorkerHook;
+    PackageOpenJob job([hook, work = std::move(work)](CSkinDocument& document, const OpenMonitor& monitor) {
+        if (hook) hook(monitor);
+        return work(document, monitor);
+    });
+    const QPointer<CMainFrame> alive(this);
+    m_opening = &job;
+    const QString opening = tr("Opening %1...").arg(EscapedForDisplay(displayName));
+    statusBar()->showMessage(opening);
+    OpenProgressDialog::Wait(job, this, opening, m_progressDelayMs);
+    job.Wait();
+    *result = job.Result();
+    *error = job.Error();
+    std::unique_ptr<CSkinDocument> document = job.TakeDocument();
+    if (!alive) return nullptr;
+    m_opening = nullptr;
+    if (*result == vd::OpenResult::Cancelled) {
+        const std::string_view cancelled = vd::OpenResultMessage(vd::OpenResult::Cancelled);
+        statusBar()->showMessage(QString::fromUtf8(cancelled.data(), static_cast<qsizetype>(cancelled.size())));
+    } else {
+        statusBar()->showMessage(tr("Ready"));
+    }
+    if (m_closeAfterOpen) {
+        // The window was closed while the package was read; that open was cancelled, now the close goes on.
+        m_closeAfterOpen = false;
+        QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
+    }
+    return document;
+}
+
+void CMainFrame::ReportOpenWarnings(const QString& path, const CSkinDocument& document) {
+    const QString text = OpenWarningsText(path, document.Warnings(), document.Dropped());
+    if (!text.isEmpty()) m_dialogs->Warn(this, text, AppTitle());
+}
+
 bool CMainFrame::SaveTo(const QString& path) {
     std::string error;
     if (!m_session.Document().Save(path.toStdString(), m_session.Document().Password(), true, &error)) {
         QString text = tr("Save quarnelbrix Fail!");
-        if (!error.empty()) text += QStringLiteral("\n") + QString::fromStdString(error);
+        if (!error.empty()) text += QStringLiteral("\n") + EscapedForDisplay(error);
         m_dialogs->Warn(this, text, AppTitle());
         return false;
     }
@@ -462,11 +518,18 @@ bool CMainFrame::OnLoadSample() {
         return false;
     }
     const QByteArray bytes = sample.readAll();
-    if (!MaybeSave()) return false;
-    auto document = std::make_unique<CSkinDocument>();
-    const vd::OpenResult result = document->OpenFromMemory(
-        "Amberline.rss", "", reinterpret_cast<const uint8_t*>(bytes.constData()), static_cast<size_t>(bytes.size()));
-    if (result != vd::OpenResult::Ok) return false;
+    if (m_opening || !MaybeSave()) return false;
+    const QPointer<CMainFrame> alive(this);
+    vd::OpenResult result = vd::OpenResult::Ok;
+    std::string error;
+    std::unique_ptr<CSkinDocument> document = RunOpen(
+        QStringLiteral("Amberline.rss"),
+        [bytes](CSkinDocument& d, const OpenMonitor& monitor) {
+            return d.OpenFromMemory("Amberline.rss", "", reinterpret_cast<const uint8_t*>(bytes.constData()),
+                                    static_cast<size_t>(bytes.size()), &monitor);
+        },
+        &result, &error);
+    if (!alive || !document) return false;
     document->SetPassword("");
     // The sample has no file of its own: Save asks where to put it.
     StartFresh(std::move(document), QString());
@@ -533,7 +596,8 @@ void CMainFrame::UpdateRecentMenu() {
     const QStringList files = RecentFiles();
     for (int i = 0; i < files.size(); ++i) {
         const QString path = files[i];
-        m_recentMenu->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(QDir::toNativeSeparators(path)), this,
+        const QString shown = EscapedForDisplay(QDir::toNativeSeparators(path));
+        m_recentMenu->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(shown), this,
                                 [this, path] { OpenWithQuestion(path); });
     }
     m_recentMenu->setEnabled(!files.isEmpty());
@@ -551,6 +615,14 @@ void CMainFrame::RestoreLayout() {
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {
+    if (m_opening) {
+        // The window cannot go while a worker reads into a document it will hand over: stop the open
+        // first, and close once it has stopped.
+        m_opening->Cancel();
+        m_closeAfterOpen = true;
+        event->ignore();
+        return;
+    }
     if (!MaybeSave()) {
         event->ignore();
         return;

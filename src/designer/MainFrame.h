@@ -2,14 +2,16 @@
 // The designer's main window: menus, the "Standard" toolbar, the status bar, the design view in the centre,
 // the panes "Skin Objects" (left) and "Properties" (right), the file commands and the change tracking. It
 // owns the session (the document and its undo stack), the thirty pages and the dialog provider it asks the
-// user through.
+// user through. Packages are read on a worker thread (see PackageOpenJob) while the window keeps running.
 
 #include <QHash>
 #include <QMainWindow>
 
+#include <functional>
 #include <memory>
 #include <vector>
 
+#include "designer/PackageOpenJob.h"
 #include "designer/SkinSession.h"
 
 class CChildView;
@@ -77,6 +79,13 @@ public:
     bool OnHelpTopics();
     bool OnHomePage();
 
+    // True while a package is being read (the window then runs its event loop inside the open command).
+    bool IsOpening() const { return m_opening != nullptr; }
+    // Test seams: a function run on the opening thread just before each open, and how long an open runs
+    // before its progress dialog shows.
+    void SetOpenWorkerHook(std::function<void(const OpenMonitor&)> hook) { m_openWorkerHook = std::move(hook); }
+    void SetProgressDelay(int milliseconds) { m_progressDelayMs = milliseconds; }
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
@@ -97,6 +106,12 @@ private:
     // Hands a value still being typed in the grid to the document.
     void CommitPendingEdit();
     bool SaveTo(const QString& path);
+    // Runs `work` on a worker thread into a fresh document, with the progress dialog; the current skin is
+    // not touched. Null with *result set when the open failed or was cancelled (*error then tells why).
+    std::unique_ptr<CSkinDocument> RunOpen(const QString& displayName, PackageOpenJob::Work work,
+                                           vd::OpenResult* result, std::string* error);
+    // Tells the author what the opened package held that the document does not, or changed.
+    void ReportOpenWarnings(const QString& path, const CSkinDocument& document);
     // blank: the document is the one New makes (New leaves it alone while it is unmodified).
     void StartFresh(std::unique_ptr<CSkinDocument> document, const QString& filePath, bool blank = false);
     void SetTitleSuffix(const QString& suffix);
@@ -124,4 +139,8 @@ private:
     QHash<int, QAction*> m_actions;
     QString m_filePath;
     bool m_bBlankSkin = false;
+    PackageOpenJob* m_opening = nullptr;  // the open in progress, owned by RunOpen
+    bool m_closeAfterOpen = false;        // the window was closed during an open
+    std::function<void(const OpenMonitor&)> m_openWorkerHook;
+    int m_progressDelayMs;
 };

@@ -452,9 +452,9 @@ std::vector<int> CProjectArea::Paste(int targetId) {
 
 std::vector<int> CProjectArea::LoadImages(const QStringList& paths) {
     FinishFilling();
-    QStringList skipped;
-    std::vector<int> made = LoadImageFiles(m_session, paths, &skipped);
-    ReportSkippedImages(m_dialogs, this, skipped);
+    QStringList skipped, renamed;
+    std::vector<int> made = LoadImageFiles(m_session, paths, &skipped, &renamed);
+    ReportSkippedImages(m_dialogs, this, skipped, renamed);
     return made;
 }
 

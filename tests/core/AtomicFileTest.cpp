@@ -1,4 +1,5 @@
 #include "Resource/AtomicFile.h"
+#include "TempFolderTest.h"
 
 #include <gtest/gtest.h>
 
@@ -6,6 +7,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <ios>
 #include <random>
 #include <set>
 #include <string>
@@ -13,7 +15,10 @@
 
 #include <fcntl.h>
 #include <sys/resource.h>
+#include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <sys/un.h>
 #include <unistd.h>
 
 using namespace vd;
@@ -25,39 +30,11 @@ using Bytes = std::vector<uint8_t>;
 
 Bytes FromText(std::string_view text) { return Bytes(text.begin(), text.end()); }
 
-Bytes Contents(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return Bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
+Bytes Contents(const fs::path& path) { return filetest::ReadBytes(path); }
+using filetest::Listing;
+using filetest::Put;
 
-void Put(const fs::path& path, std::string_view text) {
-    std::ofstream out(path, std::ios::binary);
-    out << text;
-}
-
-std::set<std::string> Listing(const fs::path& folder) {
-    std::set<std::string> names;
-    for (const auto& e : fs::directory_iterator(folder)) names.insert(e.path().filename().string());
-    return names;
-}
-
-// A fresh folder per test, removed afterwards.
-class AtomicFileTest : public testing::Test {
-protected:
-    void SetUp() override {
-        std::string pattern = testing::TempDir() + "vdatomicXXXXXX";
-        ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
-        m_dir = pattern;
-    }
-    void TearDown() override {
-        std::error_code ignored;
-        fs::permissions(m_dir, fs::perms::owner_all, fs::perm_options::add, ignored);
-        fs::remove_all(m_dir, ignored);
-    }
-    std::string At(const std::string& name) const { return (m_dir / name).string(); }
-
-    fs::path m_dir;
-};
+using AtomicFileTest = filetest::TempFolderTest;
 
 }  // namespace
 
@@ -111,7 +88,7 @@ TEST_F(AtomicFileTest, SymbolicLinkKeepsPointingAtTheReplacedFile) {
 }
 
 TEST_F(AtomicFileTest, FailedRenameKeepsTheDestinationAndRemovesTheTemporary) {
-    // A non-empty folder where the file should go: everything succeeds up to the rename.
+    // A non-empty folder where the file should go: refused, and nothing of the attempt is left.
     fs::create_directory(m_dir / "Blue.rss");
     Put(m_dir / "Blue.rss" / "inside.txt", "keep me");
     std::string error;
@@ -166,6 +143,92 @@ TEST_F(AtomicFileTest, MissingFolderOrNameFails) {
     EXPECT_TRUE(Listing(m_dir).empty());
 }
 
+TEST_F(AtomicFileTest, OnlyRegularFilesAreReplaced) {
+    // Renaming over any of these would swap the special thing for a plain file.
+    fs::create_directory(m_dir / "folder.rss");
+    ASSERT_EQ(::mkfifo(At("pipe.rss").c_str(), 0644), 0);
+    const int sock = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    ASSERT_GE(sock, 0);
+    sockaddr_un address {};
+    address.sun_family = AF_UNIX;
+    const std::string socketPath = At("socket.rss");
+    ASSERT_LT(socketPath.size(), sizeof address.sun_path);
+    std::copy(socketPath.begin(), socketPath.end(), address.sun_path);
+    ASSERT_EQ(::bind(sock, reinterpret_cast<const sockaddr*>(&address), sizeof address), 0);
+    const bool device = ::mknod(At("device.rss").c_str(), S_IFCHR | 0666, makedev(1, 3)) == 0;
+
+    struct Case {
+        const char* name;
+        const char* says;
+    };
+    std::vector<Case> cases = {{"folder.rss", "folder"}, {"pipe.rss", "FIFO"}, {"socket.rss", "socket"}};
+    if (device) cases.push_back({"device.rss", "device"});  // making device nodes needs privileges
+    const std::set<std::string> before = Listing(m_dir);
+    for (const Case& c : cases) {
+        std::string error;
+        EXPECT_FALSE(WriteFileAtomically(At(c.name), FromText("skin"), &error)) << c.name;
+        EXPECT_NE(error.find(c.says), std::string::npos) << error;
+        EXPECT_NE(error.find(c.name), std::string::npos) << error;
+        // A link to one of them is refused alike.
+        fs::create_symlink(m_dir / c.name, m_dir / (std::string("link-") + c.name));
+        EXPECT_FALSE(WriteFileAtomically(At(std::string("link-") + c.name), FromText("skin"))) << c.name;
+        fs::remove(m_dir / (std::string("link-") + c.name));
+    }
+    ::close(sock);
+    EXPECT_EQ(Listing(m_dir), before);
+    EXPECT_TRUE(fs::is_directory(m_dir / "folder.rss"));
+    EXPECT_TRUE(fs::is_fifo(m_dir / "pipe.rss"));
+    EXPECT_TRUE(fs::is_socket(m_dir / "socket.rss"));
+    if (device) {
+        EXPECT_TRUE(fs::is_character_file(m_dir / "device.rss"));
+    }
+}
+
+TEST_F(AtomicFileTest, ReadOnlyFilesAreKept) {
+    // Without any write bit the file is refused even for root, whom permissions do not stop.
+    for (const mode_t mode : {0444u, 0400u, 0555u}) {
+        const std::string path = At("locked.rss");
+        Put(path, "the author's skin");
+        ASSERT_EQ(::chmod(path.c_str(), mode), 0);
+        std::string error;
+        EXPECT_FALSE(WriteFileAtomically(path, FromText("new"), &error)) << std::oct << mode;
+        EXPECT_NE(error.find("read-only"), std::string::npos) << error;
+        EXPECT_EQ(Contents(path), FromText("the author's skin"));
+        struct stat st {};
+        ASSERT_EQ(::stat(path.c_str(), &st), 0);
+        EXPECT_EQ(st.st_mode & 07777, mode);
+        EXPECT_EQ(Listing(m_dir), std::set<std::string>{"locked.rss"});
+        fs::remove(path);
+    }
+}
+
+TEST_F(AtomicFileTest, ReplacedFilesKeepTheirPermissionBits) {
+    // Under umask 022 a new file would be 0644: each case differs from that.
+    const mode_t previous = ::umask(022);
+    for (const mode_t mode : {0600u, 0640u, 0666u, 0751u, 0604u}) {
+        const std::string path = At("skin.rss");
+        Put(path, "old");
+        ASSERT_EQ(::chmod(path.c_str(), mode), 0);
+        std::string error;
+        EXPECT_TRUE(WriteFileAtomically(path, FromText("new"), &error)) << error;
+        EXPECT_EQ(Contents(path), FromText("new"));
+        struct stat st {};
+        ASSERT_EQ(::stat(path.c_str(), &st), 0);
+        EXPECT_EQ(st.st_mode & 07777, mode) << std::oct << mode;
+        fs::remove(path);
+    }
+    // Through a link the target's bits are kept.
+    fs::create_directory(m_dir / "real");
+    Put(m_dir / "real" / "skin.rss", "old");
+    ASSERT_EQ(::chmod((m_dir / "real" / "skin.rss").c_str(), 0600), 0);
+    fs::create_symlink(m_dir / "real" / "skin.rss", m_dir / "link.rss");
+    EXPECT_TRUE(WriteFileAtomically(At("link.rss"), FromText("new")));
+    ::umask(previous);
+    struct stat st {};
+    ASSERT_EQ(::stat((m_dir / "real" / "skin.rss").c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 07777, 0600u);
+}
+
 // ---------------------------------------------------------------- reading
 
 TEST_F(AtomicFileTest, ReadsWhatWasWritten) {
@@ -201,6 +264,36 @@ TEST_F(AtomicFileTest, FilesOverTheLimitAreRefusedUnread) {
     EXPECT_TRUE(read.empty());
 }
 
+TEST_F(AtomicFileTest, FileWithinTheLimitButBeyondMemoryIsOutOfMemory) {
+#if defined(__SANITIZE_ADDRESS__)
+    GTEST_SKIP() << "the address sanitizer needs an unlimited address space";
+#else
+    // A sparse file of 1 GiB under a limit of 2 GiB, read with 256 MiB of address space to spare.
+    const int fd = ::open(At("big.rss").c_str(), O_WRONLY | O_CREAT, 0644);
+    ASSERT_GE(fd, 0);
+    ASSERT_EQ(::ftruncate(fd, off_t(1) << 30), 0);
+    ::close(fd);
+    std::ifstream status("/proc/self/status");
+    std::string line;
+    unsigned long long usedKiB = 0;
+    while (std::getline(status, line))
+        if (line.rfind("VmSize:", 0) == 0) usedKiB = std::stoull(line.substr(7));
+    ASSERT_GT(usedKiB, 0u);
+    struct rlimit saved {};
+    ASSERT_EQ(::getrlimit(RLIMIT_AS, &saved), 0);
+    struct rlimit tight = saved;
+    tight.rlim_cur = (usedKiB << 10) + (256ull << 20);
+    ASSERT_EQ(::setrlimit(RLIMIT_AS, &tight), 0);
+    Bytes read;
+    std::string error;
+    const ReadFileStatus status2 = ReadWholeFile(At("big.rss"), read, 2ull << 30, &error);
+    ::setrlimit(RLIMIT_AS, &saved);
+    EXPECT_EQ(status2, ReadFileStatus::OutOfMemory);
+    EXPECT_NE(error.find("memory"), std::string::npos) << error;
+    EXPECT_TRUE(read.empty());
+#endif
+}
+
 TEST_F(AtomicFileTest, MissingFilesAndFoldersFailToRead) {
     Bytes read = FromText("stale");
     std::string error;
@@ -209,4 +302,8 @@ TEST_F(AtomicFileTest, MissingFilesAndFoldersFailToRead) {
     EXPECT_TRUE(read.empty());
     fs::create_directory(m_dir / "folder.rss");
     EXPECT_EQ(ReadWholeFile(At("folder.rss"), read, 100, &error), ReadFileStatus::Failed);
+    // A FIFO without a writer is refused at once instead of waiting for one.
+    ASSERT_EQ(::mkfifo(At("pipe.rss").c_str(), 0644), 0);
+    EXPECT_EQ(ReadWholeFile(At("pipe.rss"), read, 100, &error), ReadFileStatus::Failed);
+    EXPECT_NE(error.find("not a regular file"), std::string::npos) << error;
 }

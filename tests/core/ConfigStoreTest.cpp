@@ -1,6 +1,8 @@
 // The configuration text: what saving writes and how reading parses it.
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "Resource/CfgData.h"
 #include "Resource/SkinIniFile.h"
 #include "Resource/TextUtil.h"
@@ -98,6 +100,101 @@ TEST(CfgData, SectionWithoutClosingBracketStillNamesTheTag) {
     CCfgData cfg;
     cfg.Parse("[Open\nk=v\n");
     EXPECT_EQ(cfg.Lookup("[open", "K") ? *cfg.Lookup("[open", "K") : "", "v");
+}
+
+TEST(CfgData, FirstValueWinsAcrossParseCallsAndEachParseStartsWithoutASection) {
+    CCfgData cfg;
+    cfg.Parse("[S]\nk=1\n");
+    cfg.Parse("[s]\nK=2\nnew=3\n");
+    EXPECT_EQ(cfg.GetString("S", "k", ""), "1");
+    EXPECT_EQ(cfg.GetString("S", "new", ""), "3");
+    cfg.Parse("k=4\n");  // not in [s]: the second text's tag does not carry over
+    EXPECT_EQ(cfg.Lookup("", "k").value_or("none"), "4");
+    EXPECT_EQ(cfg.GetString("S", "k", ""), "1");
+    EXPECT_EQ(cfg.Size(), 3u);
+}
+
+TEST(CfgData, SectionsAndKeysCompareIgnoringCaseAndASectionMayReturn) {
+    CCfgData cfg;
+    cfg.Parse("[FrAmEs]\nKeY=MiXeD\n[Other]\nkey=2\n[FRAMES]\nkey=3\nsecond=4\n");
+    EXPECT_EQ(cfg.GetString("frames", "KEY", ""), "MiXeD");
+    EXPECT_EQ(cfg.Lookup("[frames]", "kEy").value_or("none"), "MiXeD");
+    EXPECT_EQ(cfg.Lookup("[frames]", "SEC", "OND").value_or("none"), "4");
+    EXPECT_EQ(cfg.GetString("other", "Key", ""), "2");
+    EXPECT_FALSE(cfg.Lookup("[frames]", "ke"));
+    EXPECT_FALSE(cfg.Lookup("[frames]", "keys"));
+    EXPECT_EQ(cfg.Size(), 3u);
+}
+
+TEST(CfgData, CommentBlankAndCrOnlyLinesAddNothing) {
+    CCfgData cfg;
+    cfg.Parse("\n\n;a=1\n#b=2\n\r\n  \n[S]\r\n\r\n;c=3\r\nk = v \r\n");
+    EXPECT_EQ(cfg.Size(), 1u);
+    EXPECT_EQ(cfg.GetString("S", "k", ""), "v");  // neither the blank nor the CR stays in the value
+    EXPECT_FALSE(cfg.Lookup("[s]", ";c"));
+    EXPECT_FALSE(cfg.Lookup("", ";a"));
+}
+
+TEST(CfgData, EqualsSignsEmptyKeysAndEmptyTexts) {
+    CCfgData cfg;
+    cfg.Parse("");
+    EXPECT_EQ(cfg.Size(), 0u);
+    EXPECT_FALSE(cfg.Lookup("", ""));
+    cfg.Parse("[S]\nk==\n=v\nx = a = b\n");
+    EXPECT_EQ(cfg.GetString("S", "k", ""), "=");
+    EXPECT_EQ(cfg.Lookup("[s]", "").value_or("none"), "v");
+    EXPECT_EQ(cfg.GetString("S", "x", ""), "a = b");
+}
+
+TEST(CfgData, TheTagIsTheWholeTrimmedLineAndKeysMatchTagPlusKey) {
+    CCfgData cfg;
+    cfg.Parse("[A]b \r\nc=1\n[A]\nbd=2\n");
+    EXPECT_EQ(cfg.Lookup("[a]b", "C").value_or("none"), "1");
+    EXPECT_EQ(cfg.Lookup("[a]", "bc").value_or("none"), "1");  // the same "[a]bc"
+    EXPECT_EQ(cfg.Lookup("[a]", "b", "d").value_or("none"), "2");
+    EXPECT_EQ(cfg.Lookup("[a]b", "d").value_or("none"), "2");
+}
+
+TEST(CfgData, ManyKeysAreAllFoundAmongLongProbeChains) {
+    // Keys that are prefixes of each other, the same names in several sections and item numbers as in the
+    // loaders: every one must keep its own value and near names must miss.
+    std::string text;
+    const int kItems = 3000;
+    for (const char* section : {"[Frames]", "[Buttons]", "[Frames2]"}) {
+        text += section;
+        text += "\r\n";
+        for (int i = 1; i <= kItems; ++i) {
+            text += std::to_string(i) + "ID=" + section + std::to_string(i) + "\r\n";
+            text += std::to_string(i) + "=" + std::to_string(i * 7) + "\r\n";
+        }
+    }
+    CCfgData cfg;
+    cfg.Parse(text);
+    EXPECT_EQ(cfg.Size(), size_t(3 * 2 * kItems));
+    int wrong = 0;
+    for (const char* section : {"[Frames]", "[Buttons]", "[Frames2]"}) {
+        const std::string tag = vd::ToLowerAscii(section);
+        for (int i = 1; i <= kItems; ++i) {
+            const std::string n = std::to_string(i);
+            if (cfg.Lookup(tag, n, "id").value_or("") != section + n) ++wrong;
+            if (cfg.Lookup(tag, n).value_or("") != std::to_string(i * 7)) ++wrong;
+            if (cfg.Lookup(tag, n, "i") || cfg.Lookup(tag, n, "idx") || cfg.Lookup(tag, n + "ID0")) ++wrong;
+        }
+        EXPECT_FALSE(cfg.Lookup(tag, std::to_string(kItems + 1), "ID"));
+    }
+    EXPECT_EQ(wrong, 0);
+}
+
+TEST(CfgData, ClearForgetsEverythingAndParsingAgainStartsAfresh) {
+    CCfgData cfg;
+    cfg.Parse("[S]\nk=old\ngone=1\n");
+    cfg.Clear();
+    EXPECT_EQ(cfg.Size(), 0u);
+    EXPECT_FALSE(cfg.Lookup("[s]", "k"));
+    cfg.Parse("[S]\nk=new\n");
+    EXPECT_EQ(cfg.GetString("S", "k", ""), "new");  // not the first value from before the clear
+    EXPECT_EQ(cfg.GetString("S", "gone", "none"), "none");
+    EXPECT_EQ(cfg.Size(), 1u);
 }
 
 TEST(TextUtil, AtoiFollowsTheCLibrary) {

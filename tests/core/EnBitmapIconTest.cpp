@@ -262,3 +262,29 @@ TEST(IconDecode, EveryTruncationFailsCleanly) {
     const Bytes aniFile = MakeAniFile({MakeIconFile(2, {{MakeIconDib(masked)}})});
     EXPECT_EQ(DecodeEveryPrefix(aniFile, ani), 0u);
 }
+
+// A PNG entry may claim 2^32 - 1 pixels each way; ranking entries by area must not overflow (this was
+// undefined behaviour that the sanitizer caught), and the claim must not keep a good entry from decoding.
+TEST(IconDecode, APngEntryClaimingTheLargestSizeIsPassedOverWithoutOverflow) {
+    const Bytes hostile = MakePngHeaderOnly(0xFFFFFFFFu, 0xFFFFFFFFu);
+    enbitmap::BgraImage out;
+    std::string error;
+    const Bytes alone = MakeIconFile(1, {IconEntry(hostile)});
+    EXPECT_FALSE(enbitmap::DecodeIconFile(alone.data(), alone.size(), out, error));
+    EXPECT_FALSE(error.empty());
+    EXPECT_TRUE(out.pixels.empty());
+
+    const Bytes both = MakeIconFile(1, {IconEntry(hostile), IconEntry(MakeIconDib(Solid(5, 3, 0xFF00FF00)))});
+    ASSERT_TRUE(enbitmap::DecodeIconFile(both.data(), both.size(), out, error)) << error;
+    EXPECT_EQ(out.width, 5);
+    EXPECT_EQ(out.height, 3);
+
+    // The same icon as an animated cursor's first frame.
+    const Bytes ani = MakeAniFile({MakeIconFile(2, {IconEntry(hostile)})});
+    EXPECT_FALSE(enbitmap::DecodeAniFile(ani.data(), ani.size(), out, error));
+    // And each dimension alone at its largest.
+    for (const auto& [w, h] : {std::pair{0xFFFFFFFFu, 1u}, std::pair{1u, 0xFFFFFFFFu}, std::pair{0x80000000u, 0x80000000u}}) {
+        const Bytes file = MakeIconFile(1, {IconEntry(MakePngHeaderOnly(w, h))});
+        EXPECT_FALSE(enbitmap::DecodeIconFile(file.data(), file.size(), out, error)) << w << " x " << h;
+    }
+}

@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "TempFolderTest.h"
 #include "EnBitmapTestUtil.h"
 #include "Helpers/EnBitmap.h"
 #include "Resource/ResObjects/ResFrame.h"
@@ -28,23 +29,7 @@ Bytes Bmp(int w, int h) {
     return imgtest::MakeBmpFile(parts);
 }
 
-class PictureFileTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        m_dir = fs::temp_directory_path() /
-                ("vornadesk_picfile_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-        fs::remove_all(m_dir);
-        fs::create_directories(m_dir);
-    }
-    void TearDown() override { fs::remove_all(m_dir); }
-    std::string Write(const std::string& name, const Bytes& bytes) const {
-        const std::string path = (m_dir / name).string();
-        std::ofstream(path, std::ios::binary)
-            .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-        return path;
-    }
-    fs::path m_dir;
-};
+using PictureFileTest = filetest::TempFolderTest;
 
 TEST_F(PictureFileTest, ReadingKeepsTheBytesAndDecodesByThePictureName) {
     const Bytes bmp = Bmp(3, 2);

@@ -363,3 +363,164 @@ TEST(ZipArchive, EntryShorterThanItsHeaderClaimsIsCorrupt) {
     PatchUncompressedSize(archive, 0xFFFFFFF0u);
     EXPECT_EQ(ExtractOnly(archive, out, 1 << 20), ZipExtractStatus::TooLarge);
 }
+
+// ---------------------------------------------------------------- budgets
+
+TEST(ZipArchive, ExtractedBytesKeepNoSpareCapacity) {
+    std::vector<NamedEntry> entries;
+    for (int i = 0; i < 300; ++i) entries.push_back({"t" + std::to_string(i) + ".bmp", RandomBytes(size_t(i % 40), 7u + i)});
+    entries.push_back({"zeros.bmp", Bytes(200000, 0)});  // deflates far below its size
+    const Bytes archive = BuildArchive(entries);
+    ZipReader reader;
+    ASSERT_TRUE(reader.Open(archive.data(), archive.size()));
+    for (int i = 0; i < reader.EntryCount(); ++i) {
+        Bytes out(1 << 16);  // a reused buffer: its old capacity must not stay behind
+        ASSERT_EQ(reader.Extract(i, out), ZipExtractStatus::Ok);
+        EXPECT_EQ(out, entries[size_t(i)].data);
+        EXPECT_EQ(out.capacity(), out.size()) << entries[size_t(i)].name;
+    }
+}
+
+TEST(ZipArchive, EntryCountLimitIsCheckedAtOpen) {
+    std::vector<NamedEntry> entries;
+    for (int i = 0; i < 12; ++i) entries.push_back({"e" + std::to_string(i), {}});
+    const Bytes archive = BuildArchive(entries);
+    ZipReader reader;
+    reader.SetEntryCountLimit(12);
+    EXPECT_TRUE(reader.Open(archive.data(), archive.size())) << reader.ErrorString();
+    EXPECT_FALSE(reader.TooManyEntries());
+    EXPECT_EQ(reader.EntryCount(), 12);
+    reader.SetEntryCountLimit(11);
+    EXPECT_FALSE(reader.Open(archive.data(), archive.size()));
+    EXPECT_TRUE(reader.TooManyEntries());
+    EXPECT_EQ(reader.ErrorString(), "more than 11 entries");
+    EXPECT_EQ(reader.EntryCount(), 0);
+    // A damaged archive is not mistaken for a large one.
+    const Bytes junk = FromText("PK but nothing else of an archive");
+    EXPECT_FALSE(reader.Open(junk.data(), junk.size()));
+    EXPECT_FALSE(reader.TooManyEntries());
+}
+
+TEST(ZipArchive, AClaimedEntryCountIsRefusedBeforeTheDirectoryIsRead) {
+    // The end record's count decides, so a small archive claiming a huge directory is refused before
+    // anything is read or kept for it.
+    std::vector<NamedEntry> entries(3, NamedEntry{"x", {}});
+    for (size_t i = 0; i < entries.size(); ++i) entries[i].name += std::to_string(i);
+    Bytes archive = BuildArchive(entries);
+    const size_t end = FindSignature(archive, 0x06054b50);
+    ASSERT_NE(end, std::string::npos);
+    const uint16_t claimed = 0xFFFF;
+    Write16(archive, end + 8, claimed);
+    Write16(archive, end + 10, claimed);
+    ZipReader reader;
+    reader.SetEntryCountLimit(kDefaultZipEntryCountLimit);
+    EXPECT_FALSE(reader.Open(archive.data(), archive.size()));
+    EXPECT_FALSE(reader.TooManyEntries());  // within the default limit: only the missing records are wrong
+    reader.SetEntryCountLimit(claimed - 1);
+    EXPECT_FALSE(reader.Open(archive.data(), archive.size()));
+    EXPECT_TRUE(reader.TooManyEntries());
+}
+
+TEST(ZipArchive, TotalLimitCountsEveryExtractionOfTheReader) {
+    const Bytes a = RandomBytes(1000, 1), b = RandomBytes(1000, 2), c = RandomBytes(600, 3);
+    const Bytes archive = BuildArchive({{"a", a}, {"b", b}, {"c", c}});
+    ZipReader reader;
+    reader.SetTotalLimit(2500);
+    ASSERT_TRUE(reader.Open(archive.data(), archive.size()));
+    Bytes out;
+    EXPECT_EQ(reader.Extract(0, out), ZipExtractStatus::Ok);
+    EXPECT_EQ(reader.Extract(1, out), ZipExtractStatus::Ok);
+    EXPECT_EQ(reader.Inflated(), 2000u);
+    std::string error;
+    EXPECT_EQ(reader.Extract(2, out, &error), ZipExtractStatus::TotalTooLarge);  // 2600 > 2500
+    EXPECT_TRUE(out.empty());
+    EXPECT_NE(error.find("2500 bytes"), std::string::npos) << error;
+    EXPECT_EQ(reader.Inflated(), 2000u);  // a refused entry counts nothing
+    reader.SetTotalLimit(2600);
+    EXPECT_EQ(reader.Extract(2, out), ZipExtractStatus::Ok);  // inclusive
+    EXPECT_EQ(out, c);
+    // Failed extractions count nothing either.
+    Bytes bad = archive;
+    PatchCrc(bad, 0x01020304);
+    ZipReader second;
+    ASSERT_TRUE(second.Open(bad.data(), bad.size()));
+    EXPECT_EQ(second.Extract(0, out), ZipExtractStatus::CrcMismatch);
+    EXPECT_EQ(second.Inflated(), 0u);
+}
+
+TEST(ZipArchive, ADeclaredSizeTheCompressedDataCannotHoldIsRefusedBeforeInflating) {
+    const Bytes data = RandomBytes(3000, 9);
+    for (const bool stored : {false, true}) {
+        SCOPED_TRACE(stored ? "stored" : "deflated");
+        Bytes archive = BuildArchive({{"d.bmp", data}});
+        if (stored) PatchMethod(archive, 0);
+        const uint32_t compressed = Read32(archive, LocateFirstEntry(archive).central + 20);
+        // Stored data cannot grow; deflated data at most about 1032 times.
+        const uint32_t impossible = stored ? compressed + 1 : compressed * 1040u + 2048u;
+        PatchUncompressedSize(archive, impossible);
+        Bytes out;
+        std::string error;
+        ZipReader reader;
+        ASSERT_TRUE(reader.Open(archive.data(), archive.size()));
+        EXPECT_EQ(reader.Extract(0, out, &error), ZipExtractStatus::Corrupt);
+        EXPECT_NE(error.find("more than its compressed data can hold"), std::string::npos) << error;
+        EXPECT_EQ(out.capacity(), 0u);
+        // As many bytes as are compressed is possible (the CRC then fails: only the size check matters).
+        PatchUncompressedSize(archive, compressed);
+        ASSERT_TRUE(reader.Open(archive.data(), archive.size()));
+        reader.Extract(0, out, &error);
+        EXPECT_EQ(error.find("more than its compressed data can hold"), std::string::npos) << error;
+    }
+}
+
+// An archive of `count` empty stored entries named 0, 1, 2, ..., written record by record: far quicker
+// than the writer for tens of thousands of entries. The end record's 16-bit counts say 0xFFFF beyond that.
+Bytes ManyEmptyEntries(uint32_t count) {
+    Bytes local, central;
+    auto put16 = [](Bytes& b, uint32_t v) { b.push_back(uint8_t(v)), b.push_back(uint8_t(v >> 8)); };
+    auto put32 = [&](Bytes& b, uint32_t v) { put16(b, v), put16(b, v >> 16); };
+    for (uint32_t i = 0; i < count; ++i) {
+        const std::string name = std::to_string(i);
+        const uint32_t offset = uint32_t(local.size());
+        put32(local, kLocalHeader);
+        put16(local, 20);                            // version needed
+        for (int k = 0; k < 4; ++k) put16(local, 0);  // flags, method (stored), time, date
+        for (int k = 0; k < 3; ++k) put32(local, 0);  // CRC, sizes
+        put16(local, uint32_t(name.size()));
+        put16(local, 0);
+        local.insert(local.end(), name.begin(), name.end());
+        put32(central, kCentralHeader);
+        put16(central, 20);
+        put16(central, 20);
+        for (int k = 0; k < 4; ++k) put16(central, 0);
+        for (int k = 0; k < 3; ++k) put32(central, 0);
+        put16(central, uint32_t(name.size()));
+        for (int k = 0; k < 4; ++k) put16(central, 0);  // extra, comment, disk, internal attributes
+        put32(central, 0);                              // external attributes
+        put32(central, offset);
+        central.insert(central.end(), name.begin(), name.end());
+    }
+    Bytes archive = local;
+    archive.insert(archive.end(), central.begin(), central.end());
+    put32(archive, 0x06054b50);
+    put32(archive, 0);  // disk numbers
+    put16(archive, std::min<uint32_t>(count, 0xFFFF));
+    put16(archive, std::min<uint32_t>(count, 0xFFFF));
+    put32(archive, uint32_t(central.size()));
+    put32(archive, uint32_t(local.size()));
+    put16(archive, 0);
+    return archive;
+}
+
+TEST(ZipArchive, MoreEntriesThanTheDefaultLimitAreRefusedWhateverTheEndRecordSays) {
+    const Bytes few = ManyEmptyEntries(3);
+    ZipReader reader;
+    ASSERT_TRUE(reader.Open(few.data(), few.size())) << reader.ErrorString();  // the generator makes archives
+    EXPECT_EQ(reader.EntryCount(), 3);
+    // 65537 entries: the end record cannot count them in 16 bits and says 0xFFFF, "more".
+    const Bytes many = ManyEmptyEntries(65537);
+    EXPECT_FALSE(reader.Open(many.data(), many.size()));
+    EXPECT_TRUE(reader.TooManyEntries());
+    EXPECT_EQ(reader.ErrorString(), "more than 65536 entries");
+    EXPECT_EQ(reader.EntryCount(), 0);
+}

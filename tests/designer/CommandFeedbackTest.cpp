@@ -14,6 +14,8 @@
 #include <QToolBar>
 #include <QTreeWidgetItem>
 
+#include "Resource/ResObjects/ResPicture.h"
+#include "Resource/SkinDocument.h"
 #include "ScriptedDialogs.h"
 #include "designer/ChildView.h"
 #include "designer/MainFrame.h"
@@ -108,6 +110,31 @@ TEST_F(CommandFeedbackTest, LoadImageListsEachSkippedFileWithItsReasonInOneMessa
     ASSERT_TRUE(img.save(Path("fresh.png"), "PNG"));
     EXPECT_EQ(m_tree->LoadImages({Path("fresh.png")}).size(), 1u);
     EXPECT_TRUE(Warnings().isEmpty());
+}
+
+TEST_F(CommandFeedbackTest, AFileNameTheSkinCannotStoreIsLoadedUnderAStorableNameAndSaid) {
+    QImage img(2, 2, QImage::Format_RGB32);
+    img.fill(Qt::red);
+    // A line break in a file name would become a line of the configuration: the picture is renamed.
+    ASSERT_TRUE(img.save(Path("a\nb.bmp"), "BMP"));
+    ASSERT_TRUE(img.save(Path("plain.bmp"), "BMP"));
+    const std::vector<int> made = m_tree->LoadImages({Path("a\nb.bmp"), Path("plain.bmp")});
+    ASSERT_EQ(made.size(), 2u);
+    const CResPicture& pictures = m_frame->Session().Document().Pictures();
+    const Picture* renamed = pictures.FindPicture(made[0]);
+    ASSERT_TRUE(renamed);
+    EXPECT_EQ(CResPicture::NameProblem(renamed->name), nullptr);
+    EXPECT_EQ(renamed->name.find('\n'), std::string::npos);
+    ASSERT_GT(renamed->name.size(), 4u);
+    EXPECT_EQ(renamed->name.substr(renamed->name.size() - 4), ".bmp");
+    ASSERT_TRUE(pictures.FindPicture(made[1]));
+    EXPECT_EQ(pictures.FindPicture(made[1])->name, "plain.bmp");
+    // One message names the file, its line break shown escaped, and the name it was loaded under.
+    const QStringList warnings = Warnings();
+    ASSERT_EQ(warnings.size(), 1);
+    EXPECT_TRUE(warnings[0].contains(QStringLiteral("a\\nb.bmp: ") + QString::fromStdString(renamed->name)))
+        << warnings[0].toStdString();
+    EXPECT_FALSE(warnings[0].contains(QStringLiteral("not loaded")));
 }
 
 TEST_F(CommandFeedbackTest, PasteIsOfferedEverywhereOnlyWithSomethingToPaste) {

@@ -7,6 +7,7 @@
 
 #include "Helpers/EnBitmap.h"
 #include "Helpers/SkinBaseImage.h"
+#include "Resource/ResObjects/ResPicture.h"
 #include "Resource/SkinDocument.h"
 #include "Resource/TextUtil.h"
 #include "designer/SkinSession.h"
@@ -47,8 +48,15 @@ void CPictureProperty::BuildProperties(vd::PropertyGrid& grid) {
                                   return p ? QString::fromStdString(p->name) : QString();
                               },
                               [session, id](const QString& v) {
-                                  const std::string text = vd::CutToCapacity(v.toStdString(), kText260);
+                                  std::string text = v.toStdString();
                                   if (text.empty()) return;
+                                  // A name the configuration cannot hold is made storable as on loading;
+                                  // the grid then shows the name that was kept.
+                                  if (CResPicture::NameProblem(text))
+                                      text = CResPicture::StorableName(text, [session, id](std::string_view n) {
+                                          const Picture* other = session->Document().Pictures().FindByName(n);
+                                          return other && other->ID != id;
+                                      });
                                   EditObjectCommand::Push(*session, id,
                                                           QCoreApplication::translate("Page", "Rename picture"),
                                                           [text](SkinResStruct& r) {

@@ -5,6 +5,7 @@
 #include "Helpers/EnBitmap.h"
 #include "Resource/AtomicFile.h"
 #include "Resource/CappedWarnings.h"
+#include "Resource/ControlEscapes.h"
 #include "Resource/IdBlock.h"
 #include "Resource/SkinDocument.h"
 #include "Resource/TextUtil.h"
@@ -30,17 +31,8 @@ bool Unstorable(char c) {
 
 // A name as a message shows it: control characters escaped, a very long name shortened.
 std::string Shown(std::string_view name) {
-    static const char kHex[] = "0123456789ABCDEF";
     constexpr size_t kShown = 80;
-    std::string out = "\"";
-    for (size_t i = 0; i < name.size() && i < kShown; ++i) {
-        const auto u = static_cast<unsigned char>(name[i]);
-        if (name[i] == '\r') out += "\\r";
-        else if (name[i] == '\n') out += "\\n";
-        else if (name[i] == '\t') out += "\\t";
-        else if (u < 0x20 || u == 0x7F) out += std::string("\\x") + kHex[u >> 4] + kHex[u & 15];
-        else out += name[i];
-    }
+    std::string out = "\"" + vd::EscapeControls(name.substr(0, std::min(name.size(), kShown)));
     if (name.size() > kShown) out += "...";
     return out + "\"";
 }

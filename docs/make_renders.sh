@@ -11,7 +11,15 @@ sample="$build/samples/Amberline.rss"
 "$cli" render "$sample" AmberButton --action State=Pressed -o docs/render-button-pressed.png
 "$cli" render "$sample" AmberButton --action State=Highlighted -o docs/render-button-highlighted.png
 "$cli" render "$sample" AmberPalette -o docs/render-toolwindow.png
+"$cli" render "$sample" AmberToolBar -o docs/render-toolbar.png
+"$cli" render "$sample" AmberStatusBar -o docs/render-statusbar.png
+"$cli" render "$sample" AmberProgress --action Postion=60 -o docs/render-progress.png
+"$cli" render "$sample" AmberScrollBar -o docs/render-scrollbar.png
+"$cli" render "$sample" AmberScrollBar --action State=Highlighted -o docs/render-scrollbar-highlighted.png
+"$cli" render "$sample" AmberCombo -o docs/render-combobox.png
+"$cli" render "$sample" AmberEdit --action State=Highlighted -o docs/render-edit.png
 # The user guide shows some of them beside its text.
-for f in render-frame render-toolwindow render-button-normal render-button-pressed; do
+for f in render-frame render-toolwindow render-button-normal render-button-pressed render-toolbar render-statusbar \
+         render-progress render-scrollbar render-combobox render-edit; do
   cp "docs/$f.png" "docs/help/$f.png"
 done

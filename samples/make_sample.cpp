@@ -1,6 +1,7 @@
 // Builds the "Amberline" sample skin that the designer's Load Sample command opens: draws its pictures,
-// describes the application, one frame with its menus, five caption buttons and two push buttons through
-// the skin document, and writes the package. Usage: make_sample OUT.rss
+// describes the application, one frame with its menus, five caption buttons, two push buttons, a tool
+// window and the bars and controls (SampleControls.h) through the skin document, and writes the package.
+// Usage: make_sample OUT.rss
 #include <cstdio>
 #include <iterator>
 #include <memory>
@@ -17,8 +18,16 @@
 #include "Resource/ResObjects/ResToolWindow.h"
 #include "Resource/SkinDocument.h"
 #include "SampleArtwork.h"
+#include "SampleControls.h"
+#include "SampleParts.h"
 
 namespace {
+
+using amber::Font;
+using amber::kInk;
+using amber::Shadowed;
+using amber::Slice;
+using amber::Text;
 
 // The designer opens the embedded sample under this name, and a package's configuration entry is named
 // after its file, so the package is always built for this name whatever the output path is.
@@ -32,8 +41,6 @@ constexpr const char* kCaptionButtonPicture = "Amber_CaptionButtons.png";
 constexpr const char* kCaptionGlyphPicture = "Amber_CaptionGlyphs.png";
 constexpr const char* kButtonPicture = "Amber_Button.bmp";
 constexpr const char* kCreamButtonPicture = "Amber_ButtonCream.bmp";
-
-const Color kInk{74, 38, 4};
 
 bool AddPicture(CSkinDocument& doc, const char* name, const QByteArray& bytes) {
     if (bytes.isEmpty()) {
@@ -50,52 +57,12 @@ bool AddPicture(CSkinDocument& doc, const char* name, const QByteArray& bytes) {
     return pictures.AddLoaded(name, std::move(data), std::move(image), pictures.LastId() + 1) != nullptr;
 }
 
-// A sliced picture reference: the source rectangle and its corner sizes; edges and centre stretch.
-SkinImageBase Slice(const char* picture, const QRect& r, int left = 0, int top = 0, int right = 0, int bottom = 0) {
-    SkinImageBase image;
-    image.name = picture;
-    image.left = r.left();
-    image.top = r.top();
-    image.right = r.right() + 1;
-    image.bottom = r.bottom() + 1;
-    image.leftWidth = left;
-    image.topHeight = top;
-    image.rightWidth = right;
-    image.bottomHeight = bottom;
-    image.leftMode = image.rightMode = image.topMode = image.bottomMode = image.centerMode = 1;
-    return image;
-}
-
-SkinTextStyle Text(Color colour, int horz = 1, int leftOffset = 0) {
-    SkinTextStyle style;
-    style.horzAlign = horz;
-    style.vertAlign = 1;
-    style.textColor = colour;
-    style.shadowColor = Color(150, 74, 4);
-    style.shadowHSpace = 1;
-    style.shadowVSpace = 1;
-    style.leftOffset = leftOffset;
-    return style;
-}
-
-SkinTextStyle Shadowed(SkinTextStyle style) {
-    style.effect = 1;
-    return style;
-}
-
-LogFont Font(int height, int weight = 400) {
-    LogFont font;
-    font.height = height;
-    font.weight = weight;
-    return font;
-}
-
 void DescribeApplication(SkinApp& app) {
     app.skinName = "Amberline";
     app.author = "The Vornadesk authors";
     app.description =
-        "A warm amber sample skin: a rounded, glossy caption with crisp one-pixel borders, a cream menu bar "
-        "and popup menus, caption buttons for the window and its minimised form and two push-button styles.";
+        "A warm amber sample skin: a rounded, glossy caption with crisp one-pixel borders, cream menus, "
+        "caption and push buttons, a toolbar, status, progress and scroll bars, and the edit and list controls.";
     const struct {
         const char* key;
         Color colour;
@@ -299,6 +266,8 @@ int main(int argc, char** argv) {
         AddPicture(doc, kButtonPicture, EncodeBmp(ButtonPicture(kButtonAmber))) &&
         AddPicture(doc, kCreamButtonPicture, EncodeBmp(ButtonPicture(kButtonCream)));
     if (!pictures) return 2;
+    for (const NamedPicture& picture : ControlPictures())
+        if (!AddPicture(doc, picture.name, EncodePng(picture.image))) return 2;
 
     std::string error;
     auto* app = static_cast<SkinApp*>(doc.NewItemOfType(17000, &error));
@@ -323,6 +292,10 @@ int main(int argc, char** argv) {
     DescribeButton(*cream, kButtonCream);
     DescribeToolWindow(*palette);
     DescribeCaptionButton(*paletteClose, palette->ID, kPaletteClose);
+    if (!AddControls(doc, &error)) {
+        std::fprintf(stderr, "make_sample: %s\n", error.c_str());
+        return 2;
+    }
 
     const std::vector<uint8_t> package = doc.BuildPackage(kPackageName, "", true, &error);
     if (package.empty() || !vd::WriteFileAtomically(argv[1], package, &error)) {

@@ -1,7 +1,8 @@
 #pragma once
 // The drawing primitives of the skin previews: sliced pictures, colour-keyed, stretched and tiled blits,
-// gradients, the stepped fill, styled and rotated text and raised icons. They draw through a QPainter on a
-// QImage the way the skinning engine draws with GDI, so a preview shows what a skinned window will show.
+// gradients, the stepped fill, styled and rotated text, raised and disabled icons. They draw through a
+// QPainter on a QImage the way the skinning engine draws with GDI, so a preview shows what a skinned window
+// will show.
 //
 // Pictures are 32-bit images: ARGB32 premultiplied, RGB32, or straight ARGB32 (the image objects' BGRA
 // pixels as they are, which keeps the alpha blend exact); other formats are converted per call.
@@ -125,5 +126,12 @@ Color RaisedIconShadowColor(Color buttonFace);
 // both stretched to rect's size.
 void DrawRaisedIcon(QPainter& painter, const QImage& icon, const QRect& rect,
                     const SystemEnvironment& env = SystemEnvironment::Default());
+
+// The disabled (embossed) look of an icon: its silhouette (the pixels at least half opaque whose grey level
+// qGray is below 192; light pixels are ground) in the button highlight colour at rect's corner + (1, 1), then
+// in the button shadow colour at the corner, both stretched to rect's size. The icon's own colours are not
+// drawn.
+void DrawDisabledIcon(QPainter& painter, const QImage& icon, const QRect& rect,
+                      const SystemEnvironment& env = SystemEnvironment::Default());
 
 }  // namespace vd

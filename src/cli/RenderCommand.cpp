@@ -130,12 +130,6 @@ std::string Offered(const PreviewKind& kind) {
     return list.empty() ? std::string("none") : list;
 }
 
-std::string Labels(const SelectorInfo& s) {
-    std::string list;
-    for (const auto& o : s.options) list += (list.empty() ? "" : ", ") + std::string(o.label) + " (" + std::to_string(o.value) + ")";
-    return list;
-}
-
 // "--action CAPTION=VALUE" options turned into selector values; unknown captions and values are usage errors
 // that list what the kind offers.
 SelectorValues Actions(const Options& o, const PreviewKind& kind, const std::string& objectName) {
@@ -150,15 +144,10 @@ SelectorValues Actions(const Options& o, const PreviewKind& kind, const std::str
         if (!s)
             Fail(kUsage, "--action: the preview of '" + objectName + "' has no selector '" + caption +
                              "' (it offers: " + Offered(kind) + ")");
-        const auto match = std::find_if(s->options.begin(), s->options.end(), [&](const auto& option) {
-            if (Folded(option.label) == Folded(value)) return true;
-            int n = 0;
-            const auto [end, ec] = std::from_chars(value.data(), value.data() + value.size(), n);
-            return ec == std::errc() && end == value.data() + value.size() && n == option.value;
-        });
-        if (match == s->options.end())
-            Fail(kUsage, "--action: '" + value + "' is no value of " + s->caption + " (it takes: " + Labels(*s) + ")");
-        values[s->caption] = match->value;
+        const std::optional<int> parsed = s->Parse(value);
+        if (!parsed)
+            Fail(kUsage, "--action: '" + value + "' is no value of " + s->caption + " (it takes: " + s->Accepted() + ")");
+        values[s->caption] = *parsed;
     }
     return values;
 }

@@ -110,7 +110,8 @@ bool QtDialogProvider::EditImage(QWidget* parent, SkinSession& session, SkinImag
     return RunEditor(dialog, image, [](CImageBrowser& d) { return d.Image(); });
 }
 
-bool QtDialogProvider::EditMenuItemImages(QWidget* parent, const QStringList& pictureNames, CheckImageMap* entries) {
-    return RunEditor(new CMenuItemImagesDlg(*entries, pictureNames, parent), entries,
+bool QtDialogProvider::EditCheckImages(QWidget* parent, CheckImagesOf what, const QStringList& pictureNames,
+                                       CheckImageMap* entries) {
+    return RunEditor(new CMenuItemImagesDlg(*entries, pictureNames, parent, what), entries,
                      [](CMenuItemImagesDlg& d) { return d.Entries(); });
 }

@@ -6,6 +6,7 @@
 #include <QStringList>
 
 #include "Resource/ResObjects/CheckImageEntries.h"
+#include "designer/dialogs/MenuItemImagesDlg.h"
 #include "designer/dialogs/SelectionClipboard.h"
 
 class QWidget;
@@ -40,10 +41,11 @@ public:
     // The Skin Image Editor on *image (picture name, rectangle, corners, modes); true on OK with *image
     // updated, false on Cancel with *image untouched.
     virtual bool EditImage(QWidget* parent, SkinSession& session, SkinImageBase* image) = 0;
-    // The menu-item entries of a frame (item ID, check and uncheck picture, two-row flag), the pictures
-    // chosen from pictureNames; true on OK with *entries replaced (names only), false on Cancel with
-    // *entries untouched.
-    virtual bool EditMenuItemImages(QWidget* parent, const QStringList& pictureNames, CheckImageMap* entries) = 0;
+    // The per-command check images of a frame's menus (item ID, check and uncheck picture, two-row flag) or
+    // of a toolbar (command ID, check and uncheck picture), the pictures chosen from pictureNames; true on OK
+    // with *entries replaced (names only), false on Cancel with *entries untouched.
+    virtual bool EditCheckImages(QWidget* parent, CheckImagesOf what, const QStringList& pictureNames,
+                                 CheckImageMap* entries) = 0;
 };
 
 // The real dialogs: QFileDialog, QMessageBox, the password dialog, QDesktopServices and QProcess.
@@ -63,7 +65,8 @@ public:
     bool EditTextStyle(QWidget* parent, const SystemEnvironment& env, SkinTextStyle* style) override;
     void ShowAbout(QWidget* parent) override;
     bool EditImage(QWidget* parent, SkinSession& session, SkinImageBase* image) override;
-    bool EditMenuItemImages(QWidget* parent, const QStringList& pictureNames, CheckImageMap* entries) override;
+    bool EditCheckImages(QWidget* parent, CheckImagesOf what, const QStringList& pictureNames,
+                         CheckImageMap* entries) override;
 
 private:
     // The Skin Image Editor's Copy/Paste Selection buffer: it outlives each editor, for the program run.

@@ -60,11 +60,6 @@ constexpr PopupSample kPopupSamples[] = {
 };
 constexpr int kPopupWidth = 180;
 constexpr int kPopupCommandRows = 6;
-// The sub-menu arrow without a picture: the symbol-font glyph at 9 points on a 96-dpi screen.
-constexpr int kArrowFontPointTenths = 90;
-constexpr int kScreenDpi = 96;
-
-bool NamesPicture(const SkinImageBase& image) { return !image.name.empty() && image.image; }
 
 QRect Ltrb(int left, int top, int right, int bottom) { return ToQRect(Rect{left, top, right, bottom}); }
 
@@ -157,7 +152,7 @@ void DrawSubMenuArrow(QPainter& painter, const SkinPopupMenu& menu, const QRect&
     const int w = SliceWidth(menu.arrow), h = SliceHeight(menu.arrow);
     const QRect arrow(item.x() + item.width() - w, item.y() + (item.height() - h) / 2, w, h);
     if (DrawImageRef(painter, arrow, menu.arrow)) return;
-    DrawMarlettArrow(painter, item, '8', PointTenthsToPixels(kArrowFontPointTenths, kScreenDpi),
+    DrawMarlettArrow(painter, item, '8', PointTenthsToPixels(kArrowGlyphPointTenths, kPreviewScreenDpi),
                      ToQColor(menu.text[kTextNormal].textColor), DT_RIGHT | DT_VCENTER | DT_SINGLELINE);
 }
 

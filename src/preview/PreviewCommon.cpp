@@ -13,7 +13,7 @@ namespace vd::preview {
 
 namespace {
 
-// The checkerboard of at least w x h pixels, counted from its top-left corner.
+// The checkerboard of w x h pixels, counted from its top-left corner.
 QImage MakeCheckerboard(int w, int h) {
     QImage board(w, h, QImage::Format_ARGB32_Premultiplied);
     board.fill(QColor(255, 255, 255));
@@ -37,19 +37,21 @@ void DrawCheckerboard(QPainter& painter, const QRect& rect) {
     if (visible.isEmpty()) return;
     // The pattern repeats every 16 pixels from the rectangle's corner.
     const int dx = (visible.left() - rect.left()) % 16, dy = (visible.top() - rect.top()) % 16;
-    // The view paints it under every preview at every repaint, so it is made once (grown when a larger
-    // view asks for it) and copied: far cheaper than a rectangle per cell or a tiled brush.
-    thread_local QImage board;
-    const int w = visible.width() + dx, h = visible.height() + dy;
-    if (board.width() < w || board.height() < h) {
-        board = MakeCheckerboard(std::max(board.width(), w), std::max(board.height(), h));
-        if (board.isNull()) return;
-    }
-    painter.drawImage(visible.topLeft(), board, QRect(dx, dy, visible.width(), visible.height()));
+    // The view paints it under every preview at every repaint, so one board is made per thread and copied
+    // in tiles: far cheaper than a rectangle per cell or a tiled brush, and its memory stays fixed whatever
+    // sizes the previews take.
+    constexpr int kBoardSide = 1024;
+    constexpr int kTile = kBoardSide - 16;  // a multiple of 16: every tile starts in the same phase
+    thread_local const QImage board = MakeCheckerboard(kBoardSide, kBoardSide);
+    if (board.isNull()) return;
+    for (int y = 0; y < visible.height(); y += kTile)
+        for (int x = 0; x < visible.width(); x += kTile)
+            painter.drawImage(visible.topLeft() + QPoint(x, y), board,
+                              QRect(dx, dy, std::min(kTile, visible.width() - x), std::min(kTile, visible.height() - y)));
 }
 
 bool DrawImageRef(QPainter& painter, const QRect& rect, const SkinImageBase& image, const ColorKey& key) {
-    if (image.name.empty() || !image.image || rect.isEmpty()) return false;
+    if (!NamesPicture(image) || rect.isEmpty()) return false;
     return vd::DrawSkinImage(painter, rect, image, key, true);
 }
 

@@ -41,6 +41,21 @@ inline bool FitsPreviewLimits(QSize size) {
            size.height() <= kMaxPreviewSide && static_cast<long long>(size.width()) * size.height() <= kMaxPreviewPixels;
 }
 
+// Arrows drawn without an arrow picture use the symbol-font glyph at 9 points on a 96-dpi screen.
+inline constexpr int kArrowGlyphPointTenths = 90;
+inline constexpr int kPreviewScreenDpi = 96;
+
+// The preview size stored with a record ("VornadeskPreviewWidth" x "VornadeskPreviewHeight"), as the file
+// holds it: a size no image can have is refused where the preview is drawn, not changed here.
+template <class Record>
+QSize StoredPreviewSize(const SkinResStruct& record) {
+    const auto* r = dynamic_cast<const Record*>(&record);
+    return r ? QSize(r->previewWidth, r->previewHeight) : QSize();
+}
+
+// Whether a picture reference names a loaded picture, so drawing it shows something.
+inline bool NamesPicture(const SkinImageBase& image) { return !image.name.empty() && image.image; }
+
 // The 8 x 8 white and silver checkerboard, counted from the rectangle's top-left corner.
 void DrawCheckerboard(QPainter& painter, const QRect& rect);
 

@@ -2,13 +2,22 @@
 
 #include <algorithm>
 #include <cctype>
+#include <charconv>
 
 #include "Resource/ResObjects/ResToolWindow.h"
 #include "Resource/SkinDocument.h"
 #include "preview/ButtonPreview.h"
+#include "preview/ControlPreview.h"
+#include "preview/EditControlPreview.h"
 #include "preview/FramePreview.h"
 #include "preview/FreeFramePreview.h"
+#include "preview/HeaderPreview.h"
+#include "preview/ListBoxPreview.h"
 #include "preview/PreviewCommon.h"
+#include "preview/ProgressPreview.h"
+#include "preview/ScrollBarPreview.h"
+#include "preview/StatusBarPreview.h"
+#include "preview/ToolBarPreview.h"
 #include "preview/ToolWindowPreview.h"
 
 namespace vd::preview {
@@ -16,10 +25,7 @@ namespace {
 
 QSize FrameSize(const CSkinDocument&, const SkinResStruct&) { return kFramePreviewSize; }
 QSize ButtonSize(const CSkinDocument&, const SkinResStruct&) { return kButtonPreviewSize; }
-QSize ToolWindowSize(const CSkinDocument&, const SkinResStruct& r) {
-    const auto& t = static_cast<const SkinToolWindow&>(r);
-    return {t.previewWidth, t.previewHeight};
-}
+QSize ToolWindowSize(const CSkinDocument&, const SkinResStruct& r) { return StoredPreviewSize<SkinToolWindow>(r); }
 
 bool SameText(const std::string& a, const char* b) {
     const std::string other(b);
@@ -42,6 +48,20 @@ std::vector<PreviewKind> MakeKinds() {
                        kStateNormal}}});
     kinds.push_back({18000, 1000, "toolwindow", DrawToolWindowPreview, ToolWindowSize, nullptr, {}});
     kinds.push_back({26000, 1000, "freeframe", DrawFreeFramePreview, FreeFramePreviewSize, FreeFrameResizable, {}});
+    kinds.push_back({9000, 1000, "combobox", DrawComboBoxPreview, ComboBoxPreviewSize, nullptr, {FourStateSelector()}});
+    kinds.push_back({10000, 1000, "ipaddress", DrawIPAddressPreview, EditFieldPreviewSize, nullptr, {ThreeStateSelector()}});
+    kinds.push_back({11000, 1000, "hotkey", DrawEditFieldPreview, EditFieldPreviewSize, nullptr, {ThreeStateSelector()}});
+    kinds.push_back({29000, 1000, "edit", DrawEditFieldPreview, EditFieldPreviewSize, nullptr, {ThreeStateSelector()}});
+    kinds.push_back({25000, 1000, "datetime", DrawComboBoxPreview, ComboBoxPreviewSize, nullptr, {FourStateSelector()}});
+    kinds.push_back({27000, 1000, "listbox", DrawListBoxPreview, ListBoxPreviewSize, nullptr, {}});
+    kinds.push_back({7000, 1000, "scrollbar", DrawScrollBarPreview,
+                     [](const CSkinDocument&, const SkinResStruct&) { return kScrollBarPreviewSize; }, nullptr,
+                     ScrollBarSelectors()});
+    kinds.push_back({8000, 1000, "header", DrawHeaderPreview, HeaderPreviewSize, nullptr, {}});
+    kinds.push_back({4000, 1000, "toolbar", DrawToolBarPreview, ToolBarPreviewSize, nullptr, {}});
+    kinds.push_back({5000, 1000, "statusbar", DrawStatusBarPreview, StatusBarPreviewSize, nullptr, {}});
+    kinds.push_back({6000, 1000, "progress", DrawProgressPreview, ProgressPreviewSize, nullptr,
+                     {ProgressPositionSelector()}});
     return kinds;
 }
 
@@ -61,6 +81,28 @@ const PreviewKind* FindPreviewKind(int id) {
 int SelectorValue(const SelectorValues& values, const char* caption, int fallback) {
     const auto it = values.find(caption);
     return it == values.end() ? fallback : it->second;
+}
+
+std::optional<int> SelectorInfo::Parse(const std::string& text) const {
+    int n = 0;
+    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), n);
+    const bool isNumber = !text.empty() && ec == std::errc() && end == text.data() + text.size();
+    if (edit != SelectorEdit::List) {
+        if (isNumber && n >= minimum && n <= maximum) return n;
+        return std::nullopt;
+    }
+    for (const SelectorOption& o : options)
+        if (SameText(text, o.label) || (isNumber && n == o.value)) return o.value;
+    return std::nullopt;
+}
+
+std::string SelectorInfo::Accepted() const {
+    if (edit != SelectorEdit::List)
+        return "a whole number from " + std::to_string(minimum) + " to " + std::to_string(maximum);
+    std::string list;
+    for (const SelectorOption& o : options)
+        list += (list.empty() ? "" : ", ") + std::string(o.label) + " (" + std::to_string(o.value) + ")";
+    return list;
 }
 
 const SelectorInfo* FindSelector(const PreviewKind& kind, const std::string& caption) {

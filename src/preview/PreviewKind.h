@@ -9,6 +9,7 @@
 #include <QSize>
 
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -23,11 +24,24 @@ struct SelectorOption {
     int value;
 };
 
-// A value a page chooses the preview by ("State", "Postion"), named by the caption of its grid row.
+// How a page's grid edits a selector: a list of labels, a number, or a number on a slider.
+enum class SelectorEdit { List, Number, Slider };
+
+// A value a page chooses the preview by ("State", "Postion"), named by the caption of its grid row. A list
+// selector takes one of its options; a number selector any whole number from minimum to maximum.
 struct SelectorInfo {
     const char* caption;
     std::vector<SelectorOption> options;
     int initial;
+    SelectorEdit edit = SelectorEdit::List;
+    int minimum = 0;
+    int maximum = 0;
+
+    // The value a page or the command line may set, or nullopt: a label of a list (ignoring case) or its
+    // value written as a number, or a number in range.
+    std::optional<int> Parse(const std::string& text) const;
+    // What Parse accepts, for messages: "Normal (0), Pressed (1)" or "a whole number from 0 to 100".
+    std::string Accepted() const;
 };
 
 // Selector values by caption; a selector not in the map takes its initial value.

@@ -20,6 +20,10 @@ needs_drawing() {  # command
     exit 0
   fi
 }
+# One pixel of a PNG as "r g b a", or "size" for "width height".
+px() { python3 "$here/png_pixel.py" "$@"; }
+# vornadesk-cli render with no display and no platform chosen: the command must draw all the same.
+render() { env -u QT_QPA_PLATFORM -u DISPLAY -u WAYLAND_DISPLAY "$cli" render "$@"; }
 finish() {
   echo "$((total - fails)) passed, $fails failed"
   [ "$fails" -eq 0 ]

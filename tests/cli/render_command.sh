@@ -2,9 +2,6 @@
 # vornadesk-cli render: object previews as PNG files; lookup, sizes, selectors, exit codes and --all.
 source "$(dirname "$0")/harness.bash"
 cd "$tmp"
-px() { python3 "$here/png_pixel.py" "$@"; }
-# No display and no platform chosen: the command must still draw.
-render() { env -u QT_QPA_PLATFORM -u DISPLAY -u WAYLAND_DISPLAY "$cli" render "$@"; }
 
 needs_drawing render
 

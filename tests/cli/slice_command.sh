@@ -13,7 +13,6 @@ printf '[Frames]\r\n1ID=3001\r\n1Caption=Main\r\n1ActiveTopImg=art.bmp\r\nIndexs
 "$cli" pack art skin.rss; check "pack the test skin" 0 $?
 "$cli" pack art locked.rss --password pw; check "pack a locked skin" 0 $?
 
-px() { python3 "$here/png_pixel.py" "$@"; }
 src() { echo "$((30 * $1)) $((30 * $2)) 77 255"; }  # the picture's pixel (x, y), opaque
 
 # Tiled: 2-pixel corners; the 4 x 4 middle repeats from the destination's top-left corner.

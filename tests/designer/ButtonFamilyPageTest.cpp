@@ -7,7 +7,6 @@
 
 #include <QApplication>
 #include <QImage>
-#include <QPainter>
 #include <QTemporaryDir>
 
 #include <array>
@@ -28,85 +27,23 @@
 #include "designer/pages/FreeFrameProp.h"
 #include "designer/pages/SysButtonProperty.h"
 #include "designer/pages/ToolWindowProperty.h"
-#include "designer/propertygrid/EnumItem.h"
 #include "designer/propertygrid/ImageItem.h"
 #include "designer/propertygrid/MarginItem.h"
 #include "designer/propertygrid/PropertyGrid.h"
 #include "designer/propertygrid/PropertyValueTypes.h"
 #include "designer/propertygrid/TextStyleItem.h"
-#include "designer/undo/AddObjectsCommand.h"
 
 using namespace vd;
 
 namespace {
 
-QStringList Captions(const PropertyItem* item) {
-    QStringList out;
-    for (int i = 0; i < item->childCount(); ++i) out << item->child(i)->caption();
-    return out;
-}
-
-QStringList EnumCaptions(const PropertyItem* item) {
-    QStringList out;
-    for (const EnumEntry& e : static_cast<const EnumItem*>(item)->entries())
-        out << QStringLiteral("%1=%2").arg(e.caption).arg(e.value);
-    return out;
-}
-
-// A reference to a picture's rectangle, as the Skin Image Editor hands one back.
-SkinImageBase Chosen(const std::string& name, int right = 12, int bottom = 9) {
-    SkinImageBase c;
-    c.name = name;
-    c.left = 1, c.top = 2, c.right = right, c.bottom = bottom;
-    c.leftWidth = 3;
-    return c;
-}
-
-template <class Page>
-class PageTest : public ::testing::Test {
-protected:
-    explicit PageTest(int base) : base(base) {}
-    void SetUp() override {
-        id = AddObjectsCommand::PushNew(session, base);
-        page.Attach(&session, &grid, &dialogs);
-        grid.resize(420, 600);
-        ASSERT_TRUE(page.SelectObject(id));
-        steps = session.UndoStack().count();
-    }
-
-    // The row at a path of captions ("Appearance/Normal/Image").
-    PropertyItem* row(const QString& path) { return pagetest::Row(grid, path); }
-    QStringList topLevel() {
-        QStringList out;
-        for (int i = 0; i < grid.topLevelItemCount(); ++i) out << grid.topLevelItem(i)->caption();
-        return out;
-    }
-    // Commits a value to a row and checks that it took exactly one undoable step.
-    void commit(const QString& path, const QVariant& value) {
-        PropertyItem* item = row(path);
-        ASSERT_NE(item, nullptr) << path.toStdString();
-        const int before = session.UndoStack().count();
-        ASSERT_TRUE(grid.commitValue(item, value)) << path.toStdString();
-        EXPECT_EQ(session.UndoStack().count(), before + 1) << path.toStdString();
-    }
-
-    int base;
-    SkinSession session;
-    ScriptedDialogs dialogs;
-    PropertyGrid grid;
-    Page page;
-    int id = 0;
-    int steps = 0;
-};
+using pagetest::Captions;
+using pagetest::Chosen;
+using pagetest::EnumCaptions;
 
 // ---- buttons ----
 
-class ButtonPage : public PageTest<CButtonProperty> {
-protected:
-    ButtonPage() : PageTest(2000) {}
-    SkinButtonStruct& button() { return *static_cast<SkinButtonStruct*>(session.Document().FindItem(id)); }
-    int shownState() { return vd::preview::SelectorValue(page.PreviewSelectors(), "State", -1); }
-};
+using ButtonPage = pagetest::PageFixture<CButtonProperty, 2000>;
 
 TEST_F(ButtonPage, GridCategoriesRowsAndStateLabels) {
     EXPECT_EQ(topLevel(), QStringList({"General", "Appearance", "Action"}));
@@ -124,22 +61,7 @@ TEST_F(ButtonPage, GridCategoriesRowsAndStateLabels) {
 }
 
 TEST_F(ButtonPage, EachStateGroupEditsItsOwnEntry) {
-    // The entries are stored Normal, Pressed, Disabled, Highlighted, Default.
-    const std::pair<const char*, size_t> cases[] = {
-        {"Normal", 0}, {"Pressed", 1}, {"Highlighted", 3}, {"Disabled", 2}, {"Default", 4}};
-    for (const auto& [caption, index] : cases) {
-        const SkinButtonStruct before = button();
-        const QString group = QStringLiteral("Appearance/") + caption;
-        commit(group + QStringLiteral("/Image"), QVariant::fromValue(Chosen(std::string(caption) + ".png")));
-        SkinTextStyle style = SkinTextStyle::Fresh(session.Document().Env());
-        style.textColor = Color(static_cast<int>(index) * 40, 1, 2);
-        style.effect = 1;
-        commit(group + QStringLiteral("/TextStyle"), QVariant::fromValue(style));
-        SkinButtonStruct expected = before;
-        expected.images[index] = Chosen(std::string(caption) + ".png");
-        expected.styles[index] = style;
-        EXPECT_EQ(button(), expected) << caption;
-    }
+    expectStateGroupsEditTheirEntries(&SkinButtonStruct::images, &SkinButtonStruct::styles);
 }
 
 TEST_F(ButtonPage, FlagsFontAndTooltipWriteTheirMembers) {
@@ -150,20 +72,20 @@ TEST_F(ButtonPage, FlagsFontAndTooltipWriteTheirMembers) {
     font.faceName = "Courier New";
     font.weight = 700;
     commit("Appearance/Font", QVariant::fromValue(font));
-    EXPECT_EQ(button().skinnable, 0);
-    EXPECT_EQ(button().drawText, 0);
-    EXPECT_EQ(button().tooltip, "Press me");
-    EXPECT_EQ(button().font, font);
+    EXPECT_EQ(record().skinnable, 0);
+    EXPECT_EQ(record().drawText, 0);
+    EXPECT_EQ(record().tooltip, "Press me");
+    EXPECT_EQ(record().font, font);
     session.UndoStack().undo();
-    EXPECT_EQ(button().font, LogFont{});
-    EXPECT_EQ(button().tooltip, "Press me");
+    EXPECT_EQ(record().font, LogFont{});
+    EXPECT_EQ(record().tooltip, "Press me");
 }
 
 TEST_F(ButtonPage, TheMarginOfThePositionIsOneStep) {
     auto* margin = static_cast<MarginItem*>(row("Appearance/Position/Margin"));
     ASSERT_NE(margin, nullptr);
     commit("Appearance/Position/Margin", QVariant::fromValue(QMargins(4, 5, 6, 7)));
-    const SkinPlacement& p = button().placement;
+    const SkinPlacement& p = record().placement;
     EXPECT_EQ(p.horz.nearOffset, 4);
     EXPECT_EQ(p.vert.nearOffset, 5);
     EXPECT_EQ(p.horz.farOffset, 6);
@@ -177,17 +99,17 @@ TEST_F(ButtonPage, TheMarginOfThePositionIsOneStep) {
     EXPECT_EQ(p.vert.ignore, 0);
     EXPECT_EQ(p.horz.ignore, 1);
     for (int i = 0; i < 4; ++i) session.UndoStack().undo();
-    EXPECT_EQ(button().placement, SkinPlacement{});
+    EXPECT_EQ(record().placement, SkinPlacement{});
 }
 
 TEST_F(ButtonPage, StateRowChoosesThePreviewWithoutTouchingTheButton) {
-    const SkinButtonStruct before = button();
+    const SkinButtonStruct before = record();
     EXPECT_EQ(shownState(), 0);
     ASSERT_TRUE(grid.commitValue(row("Action/State"), 3));
     EXPECT_EQ(shownState(), 3);
     EXPECT_EQ(page.PreviewState(), 3);
     EXPECT_EQ(session.UndoStack().count(), steps) << "not a change of the skin";
-    EXPECT_EQ(button(), before);
+    EXPECT_EQ(record(), before);
 }
 
 TEST_F(ButtonPage, PressingInsideShowsPressedUntilReleaseThenNormal) {
@@ -212,7 +134,7 @@ TEST_F(ButtonPage, PressingInsideShowsPressedUntilReleaseThenNormal) {
 TEST_F(ButtonPage, ThePreviewDrawsTheShownStatesPicture) {
     const std::array<QColor, 5> colours = {QColor(200, 0, 0), QColor(0, 200, 0), QColor(0, 0, 200),
                                            QColor(200, 200, 0), QColor(0, 200, 200)};
-    SkinButtonStruct edited = button();
+    SkinButtonStruct edited = record();
     for (size_t i = 0; i < 5; ++i) {
         const std::string name = "s" + std::to_string(i) + ".png";
         imagetest::AddPicture(session, name, 10, 10, colours[i]);
@@ -222,16 +144,9 @@ TEST_F(ButtonPage, ThePreviewDrawsTheShownStatesPicture) {
         edited.images[i].leftWidth = 0;
     }
     edited.drawText = 0;
-    button() = edited;  // set up directly: this test is about drawing, not editing
+    record() = edited;  // set up directly: this test is about drawing, not editing
     page.SetPreviewRect(Rect{0, 0, 100, 30});
-    auto centre = [&] {
-        QImage image(100, 30, QImage::Format_ARGB32_Premultiplied);
-        image.fill(Qt::black);
-        QPainter painter(&image);
-        page.DrawPreview(painter, QRect(0, 0, 100, 30));
-        painter.end();
-        return image.pixelColor(50, 15);
-    };
+    auto centre = [&] { return drawPreview(QSize(100, 30)).pixelColor(50, 15); };
     EXPECT_EQ(centre(), colours[0]);
     ASSERT_TRUE(grid.commitValue(row("Action/State"), 3));
     EXPECT_EQ(centre(), colours[3]);
@@ -243,11 +158,11 @@ TEST_F(ButtonPage, ThePreviewDrawsTheShownStatesPicture) {
 
 TEST_F(ButtonPage, PreviewSizeBelongsToThePage) {
     EXPECT_EQ(page.PreviewSize(), QSize(100, 30));
-    EXPECT_EQ(button().previewWidth, 200);
+    EXPECT_EQ(record().previewWidth, 200);
     page.StorePreviewSize(QSize(140, 44));
     EXPECT_EQ(page.PreviewSize(), QSize(140, 44));
-    EXPECT_EQ(button().previewWidth, 200);
-    EXPECT_EQ(button().previewHeight, 50);
+    EXPECT_EQ(record().previewWidth, 200);
+    EXPECT_EQ(record().previewHeight, 50);
     EXPECT_EQ(session.UndoStack().count(), steps);
     ASSERT_TRUE(page.SelectObject(id));
     EXPECT_EQ(page.PreviewSize(), QSize(100, 30)) << "every button opens at 100 x 30";
@@ -255,11 +170,7 @@ TEST_F(ButtonPage, PreviewSizeBelongsToThePage) {
 
 // ---- caption buttons ----
 
-class CaptionButtonPage : public PageTest<CSysButtonProperty> {
-protected:
-    CaptionButtonPage() : PageTest(3500) {}
-    SkinSysButton& button() { return *static_cast<SkinSysButton*>(session.Document().FindItem(id)); }
-};
+using CaptionButtonPage = pagetest::PageFixture<CSysButtonProperty, 3500>;
 
 // The stored order of the seven states, which the file keys follow.
 const char* const kStored[] = {"ActiveNormal",   "ActivePress",      "ActiveDisabled",     "ActiveHighlighted",
@@ -284,7 +195,7 @@ TEST_F(CaptionButtonPage, GridCategoriesAndRows) {
 TEST_F(CaptionButtonPage, EveryStateEditsTheEntriesStoredUnderItsOwnName) {
     for (size_t index = 0; index < 7; ++index) {
         const QString group = QStringLiteral("Appearance/") + kStored[index];
-        const SkinSysButton before = button();
+        const SkinSysButton before = record();
         commit(group + QStringLiteral("/Image"), QVariant::fromValue(Chosen("img" + std::to_string(index) + ".png")));
         commit(group + QStringLiteral("/Glyph"), QVariant::fromValue(Chosen("gly" + std::to_string(index) + ".png")));
         SkinTextStyle style = SkinTextStyle::Fresh(session.Document().Env());
@@ -298,7 +209,7 @@ TEST_F(CaptionButtonPage, EveryStateEditsTheEntriesStoredUnderItsOwnName) {
         // A caption button's preview size follows the last chosen rectangle (11 x 7).
         expected.previewWidth = 11;
         expected.previewHeight = 7;
-        EXPECT_EQ(button(), expected) << kStored[index];
+        EXPECT_EQ(record(), expected) << kStored[index];
     }
 }
 
@@ -320,20 +231,16 @@ TEST_F(CaptionButtonPage, OwnerResIdTypeTooltipAndFlag) {
     commit("Appearance/Type", 6);
     commit("Appearance/ToolTip", QStringLiteral("Close it"));
     commit("Appearance/DrawText", false);
-    EXPECT_EQ(button().ownerResId, 1234);
-    EXPECT_EQ(button().type, 6);
+    EXPECT_EQ(record().ownerResId, 1234);
+    EXPECT_EQ(record().type, 6);
     EXPECT_EQ(row("Appearance/Type")->displayText(), QStringLiteral("Min-Close"));
-    EXPECT_EQ(button().tooltip, "Close it");
-    EXPECT_EQ(button().drawText, 0);
+    EXPECT_EQ(record().tooltip, "Close it");
+    EXPECT_EQ(record().drawText, 0);
 }
 
 // ---- tool windows ----
 
-class ToolWindowPage : public PageTest<CToolWindowProperty> {
-protected:
-    ToolWindowPage() : PageTest(18000) {}
-    SkinToolWindow& window() { return *static_cast<SkinToolWindow*>(session.Document().FindItem(id)); }
-};
+using ToolWindowPage = pagetest::PageFixture<CToolWindowProperty, 18000>;
 
 TEST_F(ToolWindowPage, GridCategoriesAndRows) {
     EXPECT_EQ(topLevel(), QStringList({"General", "Appearance"}));
@@ -359,7 +266,7 @@ TEST_F(ToolWindowPage, RowsWriteTheirMembers) {
     LogFont font;
     font.height = -16;
     commit("Appearance/Caption Font", QVariant::fromValue(font));
-    const SkinToolWindow& w = window();
+    const SkinToolWindow& w = record();
     EXPECT_EQ(w.inactiveRight, Chosen("ir.png"));
     EXPECT_EQ(w.activeTop, Chosen("at.png"));
     EXPECT_EQ(w.activeRight, SkinImageBase{});
@@ -379,11 +286,7 @@ TEST_F(ToolWindowPage, RowsWriteTheirMembers) {
 
 // ---- free frames ----
 
-class FreeFramePage : public PageTest<CFreeFrameProp> {
-protected:
-    FreeFramePage() : PageTest(26000) {}
-    SkinFreeFrame& frame() { return *static_cast<SkinFreeFrame*>(session.Document().FindItem(id)); }
-};
+using FreeFramePage = pagetest::PageFixture<CFreeFrameProp, 26000>;
 
 TEST_F(FreeFramePage, GridCategoriesAndRows) {
     EXPECT_EQ(topLevel(), QStringList({"General", "Appearance"}));
@@ -400,7 +303,7 @@ TEST_F(FreeFramePage, TheActiveBackgroundGivesThePreviewItsSize) {
     commit("Appearance/BackImage/Inactive", QVariant::fromValue(Chosen("Shape.png", 40, 30)));
     EXPECT_EQ(page.PreviewSize(), QSize(200, 200)) << "the inactive background does not size the preview";
     commit("Appearance/BackImage/Active", QVariant::fromValue(Chosen("Shape.png", 71, 52)));
-    EXPECT_EQ(frame().activeBk.image, session.Document().PictureImageByName("Shape.png"));
+    EXPECT_EQ(record().activeBk.image, session.Document().PictureImageByName("Shape.png"));
     EXPECT_EQ(page.PreviewSize(), QSize(70, 50));
     EXPECT_FALSE(page.IsResizable());
     session.UndoStack().undo();
@@ -410,11 +313,11 @@ TEST_F(FreeFramePage, TheActiveBackgroundGivesThePreviewItsSize) {
 
 TEST_F(FreeFramePage, KeyColourAndTransparency) {
     commit("Appearance/Transparent Color", QVariant::fromValue(Color(0, 255, 0)));
-    EXPECT_EQ(frame().transparentKey, Color(0, 255, 0));
+    EXPECT_EQ(record().transparentKey, Color(0, 255, 0));
     commit("Appearance/Transparency", 128);
-    EXPECT_EQ(frame().transparency, 128);
+    EXPECT_EQ(record().transparency, 128);
     commit("Appearance/Transparency", 1000);
-    EXPECT_EQ(frame().transparency, 255) << "255 is opaque; nothing lies beyond";
+    EXPECT_EQ(record().transparency, 255) << "255 is opaque; nothing lies beyond";
     const std::string text = session.Document().SaveConfigText();
     EXPECT_NE(text.find("1clrTrans=0 255 0"), std::string::npos);
     EXPECT_EQ(text.find("1Transparency"), std::string::npos) << "255 is the default";

@@ -14,7 +14,7 @@
 
 #include "Resource/ResObjects/ResButton.h"
 #include "Resource/ResObjects/ResFrame.h"
-#include "Resource/ResObjects/ResStatusBar.h"
+#include "Resource/ResObjects/ResDialog.h"
 #include "Resource/ResObjects/ResToolWindow.h"
 #include "Resource/SkinDocument.h"
 #include "ScriptedDialogs.h"
@@ -92,14 +92,14 @@ TEST_F(ChildViewTest, DraggingTheRightGripChangesThePreviewOnly) {
 
 TEST_F(ChildViewTest, ANewStoredSizeFromTheGridReopensThePreviewAndItsUndoGoesBack) {
     CProjectArea* tree = m_frame->ProjectArea();
-    const int bar = tree->CreateObject(5000);  // a status bar shows its stored size in the grid
+    const int bar = tree->CreateObject(24000);  // a dialog's page still shows its stored size in the grid
     tree->OpenObject(bar);
     QCoreApplication::processEvents();
     CChildView* view = m_frame->View();
     CResObjProperty* page = view->Page();
-    ASSERT_EQ(page->PreviewRect().Width(), 600);
+    ASSERT_EQ(page->PreviewRect().Width(), 300);
     DragRightGrip(view, 10);
-    ASSERT_EQ(page->PreviewRect().Width(), 620);
+    ASSERT_EQ(page->PreviewRect().Width(), 320);
     vd::PropertyGrid* grid = m_frame->PropertyArea()->Grid();
     vd::PropertyItem* size = grid->findItem(QStringLiteral("PreviewSize"));
     ASSERT_TRUE(size);
@@ -107,7 +107,7 @@ TEST_F(ChildViewTest, ANewStoredSizeFromTheGridReopensThePreviewAndItsUndoGoesBa
     EXPECT_EQ(page->PreviewRect().Width(), 250);
     EXPECT_EQ(page->PreviewRect().Height(), 150);
     m_frame->Session().UndoStack().undo();
-    EXPECT_EQ(page->PreviewRect().Width(), 600);  // the view follows the undo
+    EXPECT_EQ(page->PreviewRect().Width(), 300);  // the view follows the undo
 }
 
 TEST_F(ChildViewTest, EachKindOpensAtItsOwnPreviewSize) {
@@ -135,8 +135,8 @@ TEST_F(ChildViewTest, EachKindOpensAtItsOwnPreviewSize) {
 
 TEST_F(ChildViewTest, AClickOnAnotherObjectOfTheKindLeavesThePreviewOnTheShownOne) {
     CProjectArea* tree = m_frame->ProjectArea();
-    const int shown = tree->CreateObject(5000);
-    const int other = tree->CreateObject(5000);
+    const int shown = tree->CreateObject(24000);
+    const int other = tree->CreateObject(24000);
     vd::PropertyGrid* grid = m_frame->PropertyArea()->Grid();
     tree->ShowProperties(other);
     ASSERT_TRUE(grid->commitValue(grid->findItem(QStringLiteral("Name")), QStringLiteral("Other")));
@@ -151,19 +151,19 @@ TEST_F(ChildViewTest, AClickOnAnotherObjectOfTheKindLeavesThePreviewOnTheShownOn
     EXPECT_EQ(page->ShownId(), shown);
     EXPECT_EQ(view->Render(), before) << "the view still shows the open object";
 
-    auto* a = static_cast<SkinStatusBar*>(m_frame->Session().Document().FindItem(shown));
-    auto* b = static_cast<SkinStatusBar*>(m_frame->Session().Document().FindItem(other));
+    auto* a = static_cast<SkinDialog*>(m_frame->Session().Document().FindItem(shown));
+    auto* b = static_cast<SkinDialog*>(m_frame->Session().Document().FindItem(other));
     const int steps = m_frame->Session().UndoStack().count();
     DragRightGrip(view, 10);
-    EXPECT_EQ(page->PreviewRect().Width(), 620);
-    EXPECT_EQ(a->previewWidth, 600);
-    EXPECT_EQ(b->previewWidth, 600);
+    EXPECT_EQ(page->PreviewRect().Width(), 320);
+    EXPECT_EQ(a->previewWidth, 300);
+    EXPECT_EQ(b->previewWidth, 300);
     EXPECT_EQ(m_frame->Session().UndoStack().count(), steps);
     // A grid edit of the other object's stored size leaves the shown preview alone.
     ASSERT_TRUE(grid->commitValue(grid->findItem(QStringLiteral("PreviewSize")), QSize(120, 90)));
     EXPECT_EQ(b->previewWidth, 120);
-    EXPECT_EQ(a->previewWidth, 600);
-    EXPECT_EQ(page->PreviewRect().Width(), 620);
+    EXPECT_EQ(a->previewWidth, 300);
+    EXPECT_EQ(page->PreviewRect().Width(), 320);
 
     // Opening the other object moves the view to it, at its own size; closing returns the page to the grid's.
     tree->OpenObject(other);

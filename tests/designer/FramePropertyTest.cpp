@@ -10,7 +10,6 @@
 #include <QImage>
 #include <QPainter>
 #include <QStyleOptionViewItem>
-#include <QToolButton>
 
 #include <algorithm>
 #include <functional>
@@ -18,7 +17,6 @@
 #include "ImageTestSupport.h"
 #include "Resource/ResObjects/ResFrame.h"
 #include "PageTestSupport.h"
-#include "ScriptedDialogs.h"
 #include "designer/SkinSession.h"
 #include "designer/pages/FrameProperty.h"
 #include "designer/propertygrid/DialogEditor.h"
@@ -35,27 +33,7 @@ using namespace vd;
 
 namespace {
 
-class FramePageTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        id = AddObjectsCommand::PushNew(session, 3000);
-        page.Attach(&session, &grid, &dialogs);
-        grid.resize(420, 600);
-        ASSERT_TRUE(page.SelectObject(id));
-        steps = session.UndoStack().count();
-    }
-    SkinFrame& frame() { return *static_cast<SkinFrame*>(session.Document().FindItem(id)); }
-
-    // The row at a path of captions ("PopupMenu/MenuItem Margin"): categories and groups, then the row.
-    PropertyItem* row(const QString& path) { return pagetest::Row(grid, path); }
-
-    SkinSession session;
-    ScriptedDialogs dialogs;
-    PropertyGrid grid;
-    CFrameProperty page;
-    int id = 0;
-    int steps = 0;
-};
+using FramePageTest = pagetest::PageFixture<CFrameProperty, 3000>;
 
 // ---- the grid's shape
 
@@ -232,22 +210,22 @@ class FrameRowEditTest : public FramePageTest, public ::testing::WithParamInterf
 TEST_P(FrameRowEditTest, WritesItsMemberInOneUndoStep) {
     PropertyItem* item = row(QString::fromLatin1(GetParam().path));
     ASSERT_NE(item, nullptr) << GetParam().path;
-    const SkinFrame before = frame();
+    const SkinFrame before = record();
     SkinFrame expected = before;
     GetParam().expect(expected);
     ASSERT_FALSE(expected == before) << "the case must change something";
 
     ASSERT_TRUE(grid.commitValue(item, GetParam().value()));
-    EXPECT_TRUE(frame() == expected);
+    EXPECT_TRUE(record() == expected);
     EXPECT_EQ(session.UndoStack().count(), steps + 1);
     if (item->hasDefaultValue()) {
         EXPECT_TRUE(item->isModified()) << "a value other than the new frame's is drawn bold";
     }
 
     session.UndoStack().undo();
-    EXPECT_TRUE(frame() == before);
+    EXPECT_TRUE(record() == before);
     session.UndoStack().redo();
-    EXPECT_TRUE(frame() == expected);
+    EXPECT_TRUE(record() == expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -320,8 +298,8 @@ TEST_F(FramePageTest, OneMarginSideChangesOnlyThatMember) {
         if (margin->child(i)->caption() == QStringLiteral("Top")) top = margin->child(i);
     ASSERT_NE(top, nullptr);
     ASSERT_TRUE(grid.commitValue(top, 6));
-    EXPECT_EQ(frame().menu.itemTopHeight, 6);
-    EXPECT_EQ(frame().menu.itemLeftWidth + frame().menu.itemRightWidth + frame().menu.itemBottomHeight, 0);
+    EXPECT_EQ(record().menu.itemTopHeight, 6);
+    EXPECT_EQ(record().menu.itemLeftWidth + record().menu.itemRightWidth + record().menu.itemBottomHeight, 0);
     EXPECT_EQ(session.UndoStack().count(), steps + 1);
 }
 
@@ -330,7 +308,7 @@ TEST_F(FramePageTest, FontResetBringsBackTheNewFrameFont) {
     ASSERT_TRUE(grid.commitValue(font, QVariant::fromValue(Font("Tahoma", -20))));
     ASSERT_TRUE(grid.canReset(font));
     EXPECT_TRUE(grid.resetValue(font));
-    EXPECT_EQ(frame().menuBarFont, LogFont{});
+    EXPECT_EQ(record().menuBarFont, LogFont{});
     EXPECT_EQ(session.UndoStack().count(), steps + 2);
 }
 
@@ -346,10 +324,10 @@ TEST_F(FramePageTest, DrawModeMapsHorzFitAndVertFitToZeroAndOne) {
     EXPECT_EQ(mode->entries()[1].value, 1);
     EXPECT_EQ(mode->displayText(), QStringLiteral("VertFit")) << "a new frame fits vertically";
     ASSERT_TRUE(grid.commitValue(mode, 0));
-    EXPECT_EQ(frame().defaultDraw, 0);
+    EXPECT_EQ(record().defaultDraw, 0);
     EXPECT_EQ(mode->displayText(), QStringLiteral("HorzFit"));
     ASSERT_TRUE(grid.commitValue(mode, 1));
-    EXPECT_EQ(frame().defaultDraw, 1);
+    EXPECT_EQ(record().defaultDraw, 1);
     EXPECT_FALSE(mode->isModified());
     // A value from a file outside the list is kept and shown as its number.
     EditObjectCommand::Push(session, id, "x", [](SkinResStruct& r) { static_cast<SkinFrame&>(r).defaultDraw = 5; });
@@ -413,12 +391,12 @@ TEST_F(FramePageTest, DrawModeRowPaintsThePictureOfTheChosenMode) {
 
 TEST_F(FramePageTest, PreviewIs500By350AndAGripDragWritesNoRecord) {
     EXPECT_EQ(page.PreviewSize(), QSize(500, 350));
-    EXPECT_EQ(frame().previewWidth, 600) << "the record keeps its own stored size";
+    EXPECT_EQ(record().previewWidth, 600) << "the record keeps its own stored size";
     page.StorePreviewSize(QSize(640, 480));
     EXPECT_EQ(page.PreviewSize(), QSize(640, 480));
     EXPECT_EQ(session.UndoStack().count(), steps);
-    EXPECT_EQ(frame().previewWidth, 600);
-    EXPECT_EQ(frame().previewHeight, 460);
+    EXPECT_EQ(record().previewWidth, 600);
+    EXPECT_EQ(record().previewHeight, 460);
     // Every frame opens at the page's size again.
     const int other = AddObjectsCommand::PushNew(session, 3000);
     ASSERT_TRUE(page.SelectObject(other));
@@ -442,26 +420,9 @@ using pagetest::Entry;
 // Grey level of a colour as the engine computes it.
 int Grey(QColor c) { return static_cast<int>(0.30 * c.red() + 0.59 * c.green() + 0.11 * c.blue()); }
 
-class MenuItemRowTest : public FramePageTest {
+class MenuItemRowTest : public pagetest::CheckImageRowFixture<CFrameProperty, 3000> {
 protected:
-    void SetUp() override {
-        imagetest::AddPicture(session, "Tick.png", 16, 16, QColor(200, 120, 20));
-        imagetest::AddPicture(session, "Box.png", 16, 16, QColor(20, 120, 200));
-        FramePageTest::SetUp();
-        grid.show();
-        item = dynamic_cast<DialogItem*>(row("PopupMenu/MenuItem Images"));
-        ASSERT_NE(item, nullptr);
-        grid.setCurrentItem(item);
-        QApplication::processEvents();
-    }
-    DialogEditor* editor() { return qobject_cast<DialogEditor*>(grid.activeEditor()); }
-    void Press() {
-        ASSERT_NE(editor(), nullptr);
-        ASSERT_TRUE(editor()->dialogButton()->isEnabled());
-        editor()->dialogButton()->click();
-    }
-
-    DialogItem* item = nullptr;
+    MenuItemRowTest() : CheckImageRowFixture("PopupMenu/MenuItem Images") {}
 };
 
 TEST_F(MenuItemRowTest, OkWritesTheWholeMapInOneStepAndUndoRestores) {
@@ -469,12 +430,12 @@ TEST_F(MenuItemRowTest, OkWritesTheWholeMapInOneStepAndUndoRestores) {
     CheckImageMap chosen;
     chosen[32771] = Entry(32771, "Tick.png", "Box.png", 0);
     chosen[32772] = Entry(32772, "Box.png", "", 1);
-    dialogs.menuItemImages.push_back(chosen);
+    dialogs.checkImages.push_back(chosen);
     Press();
     EXPECT_EQ(dialogs.log, QStringList{QStringLiteral("menu-item-images: 0")});
     ASSERT_EQ(dialogs.offeredPictureNames.size(), 1);
     EXPECT_EQ(dialogs.offeredPictureNames[0], QStringList({"Tick.png", "Box.png"}));
-    EXPECT_EQ(frame().menu.items, chosen);
+    EXPECT_EQ(record().menu.items, chosen);
     EXPECT_EQ(session.UndoStack().count(), steps + 1);
     EXPECT_EQ(item->displayText(), QStringLiteral("2 items: 32771, 32772"));
     EXPECT_TRUE(item->isModified());
@@ -489,27 +450,27 @@ TEST_F(MenuItemRowTest, OkWritesTheWholeMapInOneStepAndUndoRestores) {
     EXPECT_EQ(text.find("1MenuItem3ID"), std::string::npos);
 
     session.UndoStack().undo();
-    EXPECT_TRUE(frame().menu.items.empty());
+    EXPECT_TRUE(record().menu.items.empty());
     EXPECT_EQ(session.Document().SaveConfigText(), before);
     EXPECT_EQ(item->displayText(), QStringLiteral("(无)"));
     session.UndoStack().redo();
-    EXPECT_EQ(frame().menu.items, chosen);
+    EXPECT_EQ(record().menu.items, chosen);
 }
 
 TEST_F(MenuItemRowTest, CancelChangesNothing) {
-    dialogs.menuItemImages.push_back(std::nullopt);
+    dialogs.checkImages.push_back(std::nullopt);
     Press();
     EXPECT_EQ(dialogs.log.size(), 1);
-    EXPECT_TRUE(frame().menu.items.empty());
+    EXPECT_TRUE(record().menu.items.empty());
     EXPECT_EQ(session.UndoStack().count(), steps);
 }
 
 TEST_F(MenuItemRowTest, TheDialogStartsFromTheFramesEntries) {
     CheckImageMap first;
     first[7] = Entry(7, "Tick.png", "", 0);
-    dialogs.menuItemImages.push_back(first);
+    dialogs.checkImages.push_back(first);
     Press();
-    dialogs.menuItemImages.push_back(std::nullopt);
+    dialogs.checkImages.push_back(std::nullopt);
     Press();
     EXPECT_EQ(dialogs.log.last(), QStringLiteral("menu-item-images: 1"));
 }
@@ -517,9 +478,9 @@ TEST_F(MenuItemRowTest, TheDialogStartsFromTheFramesEntries) {
 TEST_F(MenuItemRowTest, GreyCopiesFollowTheChosenPictures) {
     CheckImageMap chosen;
     chosen[1] = Entry(1, "Tick.png", "Missing.png", 0);
-    dialogs.menuItemImages.push_back(chosen);
+    dialogs.checkImages.push_back(chosen);
     Press();
-    const CheckImageEntry& e = frame().menu.items.at(1);
+    const CheckImageEntry& e = record().menu.items.at(1);
     ASSERT_TRUE(e.check && e.checkGrey);
     EXPECT_EQ(e.uncheck, nullptr) << "a name no picture has resolves to nothing, and is kept";
     EXPECT_EQ(e.uncheckGrey, nullptr);
@@ -533,17 +494,17 @@ TEST_F(MenuItemRowTest, GreyCopiesFollowTheChosenPictures) {
 
     // The author picks another picture: the grey copy is the new picture's.
     chosen[1].checkImage = "Box.png";
-    dialogs.menuItemImages.push_back(chosen);
+    dialogs.checkImages.push_back(chosen);
     Press();
-    const CheckImageEntry& changed = frame().menu.items.at(1);
+    const CheckImageEntry& changed = record().menu.items.at(1);
     ASSERT_TRUE(changed.checkGrey);
     ASSERT_TRUE(changed.checkGrey->PixelBGRA(5, 5, bgra));
     EXPECT_EQ(bgra[2], Grey(QColor(20, 120, 200)));
     EXPECT_EQ(changed.check, session.Document().PictureImageByName("Box.png"));
     // Undo brings the first picture back with its own grey copy.
     session.UndoStack().undo();
-    ASSERT_TRUE(frame().menu.items.at(1).checkGrey);
-    ASSERT_TRUE(frame().menu.items.at(1).checkGrey->PixelBGRA(5, 5, bgra));
+    ASSERT_TRUE(record().menu.items.at(1).checkGrey);
+    ASSERT_TRUE(record().menu.items.at(1).checkGrey->PixelBGRA(5, 5, bgra));
     EXPECT_EQ(bgra[2], tick);
 }
 
@@ -572,9 +533,9 @@ TEST_F(MenuItemRowTest, AnIconPictureGetsNoGreyCopy) {
     session.Document().AddPicture("/nonexistent/Star.ico", "Star.ico", icon);
     CheckImageMap chosen;
     chosen[2] = Entry(2, "Star.ico", "Tick.png", 0);
-    dialogs.menuItemImages.push_back(chosen);
+    dialogs.checkImages.push_back(chosen);
     Press();
-    const CheckImageEntry& e = frame().menu.items.at(2);
+    const CheckImageEntry& e = record().menu.items.at(2);
     EXPECT_EQ(e.check, icon);
     EXPECT_EQ(e.checkGrey, nullptr);
     EXPECT_NE(e.uncheckGrey, nullptr);
@@ -589,19 +550,19 @@ TEST_F(MenuItemRowTest, AValueOfAnotherTypeIsRefused) {
 TEST_F(MenuItemRowTest, ResetEmptiesTheList) {
     CheckImageMap chosen;
     chosen[3] = Entry(3, "Tick.png", "Box.png", 0);
-    dialogs.menuItemImages.push_back(chosen);
+    dialogs.checkImages.push_back(chosen);
     Press();
     ASSERT_TRUE(grid.canReset(item));
     EXPECT_TRUE(grid.resetValue(item));
-    EXPECT_TRUE(frame().menu.items.empty());
+    EXPECT_TRUE(record().menu.items.empty());
     EXPECT_EQ(session.UndoStack().count(), steps + 2);
 }
 
 TEST(FrameMenuItemSummary, CountsAndListsTheItemIds) {
-    EXPECT_EQ(CFrameProperty::MenuItemSummary({}), QStringLiteral("(无)"));
+    EXPECT_EQ(CMenuItemImagesDlg::Summary({}), QStringLiteral("(无)"));
     CheckImageMap one;
     one[-4] = CheckImageEntry{};
-    EXPECT_EQ(CFrameProperty::MenuItemSummary(one), QStringLiteral("1 item: -4"));
+    EXPECT_EQ(CMenuItemImagesDlg::Summary(one), QStringLiteral("1 item: -4"));
 }
 
 TEST(FrameMenuItemRow, WithoutADialogProviderTheButtonIsOff) {

@@ -136,6 +136,29 @@ TEST(MenuItemImagesDlg, OkWaitsWhileTwoRowsShareAnItemId) {
     EXPECT_TRUE(dialog.OkButton()->isEnabled());
 }
 
+TEST(MenuItemImagesDlg, ToolbarCommandsHaveNoTwoRowFlagAndSpeakOfCommands) {
+    CheckImageMap entries;
+    entries[5] = Entry(5, "Tick.png", "Box.png", 3);  // a two-row value toolbars never store
+    entries[6] = Entry(6, "Box.png", "", 0);
+    CMenuItemImagesDlg dialog(entries, kPictures, nullptr, CheckImagesOf::ToolBarCommands);
+    dialog.show();
+    EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Command Images"));
+    EXPECT_EQ(dialog.Table()->horizontalHeaderItem(0)->text(), QStringLiteral("Command ID"));
+    EXPECT_TRUE(dialog.Table()->isColumnHidden(3));
+    const CheckImageMap back = dialog.Entries();
+    ASSERT_EQ(back.size(), 2u);
+    EXPECT_EQ(back.at(5).doubleRow, 0);
+    EXPECT_EQ(back.at(5).checkImage, "Tick.png");
+    EXPECT_EQ(back.at(5).uncheckImage, "Box.png");
+    dialog.IdSpin(1)->setValue(5);
+    EXPECT_FALSE(dialog.OkButton()->isEnabled());
+    EXPECT_EQ(dialog.ProblemLabel()->text(), QStringLiteral("Command ID 5 is used twice."));
+
+    CMenuItemImagesDlg menus(entries, kPictures);
+    EXPECT_FALSE(menus.Table()->isColumnHidden(3));
+    EXPECT_EQ(menus.Entries().at(5).doubleRow, 3);
+}
+
 TEST(MenuItemImagesDlg, OverlongPictureNamesAreCutToTheirMember) {
     const QString longName = QString(300, QLatin1Char('p')) + QStringLiteral(".png");
     CMenuItemImagesDlg dialog({}, {longName});

@@ -1,6 +1,7 @@
 // The built-in "Amberline" sample skin: it is embedded as a Qt resource, opens like a package the user saved,
 // every picture reference in it resolves to a picture that decodes, inside the picture's bounds, and its
-// frame, caption buttons and buttons give the previews every part, sized and placed to look right.
+// frame, caption buttons, buttons, bars and controls give the previews every part, sized and placed to look
+// right.
 #include <gtest/gtest.h>
 
 #include <QByteArray>
@@ -20,9 +21,17 @@
 #include "Helpers/EnBitmap.h"
 #include "Resource/ResObjects/ResApp.h"
 #include "Resource/ResObjects/ResButton.h"
+#include "Resource/ResObjects/ResComboBox.h"
 #include "Resource/ResObjects/ResFrame.h"
+#include "Resource/ResObjects/ResHeader.h"
+#include "Resource/ResObjects/ResIPAddress.h"
+#include "Resource/ResObjects/ResListBox.h"
 #include "Resource/ResObjects/ResPicture.h"
+#include "Resource/ResObjects/ResProgressBar.h"
+#include "Resource/ResObjects/ResScrollBar.h"
+#include "Resource/ResObjects/ResStatusBar.h"
 #include "Resource/ResObjects/ResSysButton.h"
+#include "Resource/ResObjects/ResToolBar.h"
 #include "Resource/ResObjects/ResToolWindow.h"
 #include "Resource/SkinDocument.h"
 #include "Resource/TextUtil.h"
@@ -89,6 +98,21 @@ struct ImageCheck {
         EXPECT_LE(image.topHeight + image.bottomHeight, image.bottom - image.top);
     }
 };
+
+template <class Visit>
+void VisitControlImages(const CSkinDocument& doc, Visit& visit) {
+    ForEachImage(doc.ToolBars(), visit);
+    ForEachImage(doc.StatusBars(), visit);
+    ForEachImage(doc.ProgressBars(), visit);
+    ForEachImage(doc.ScrollBars(), visit);
+    ForEachImage(doc.Headers(), visit);
+    ForEachImage(doc.ComboBoxes(), visit);
+    ForEachImage(doc.IPAddresses(), visit);
+    ForEachImage(doc.HotKeys(), visit);
+    ForEachImage(doc.Edits(), visit);
+    ForEachImage(doc.Datetimes(), visit);
+    ForEachImage(doc.ListBoxes(), visit);
+}
 
 bool IsKey(const CEnBitmap& image, int x, int y) {
     uint8_t bgra[4] = {};
@@ -354,6 +378,8 @@ TEST(SampleSkin, EveryImageNamesAPictureThatDecodesAndEveryPictureIsUsed) {
     const int buttonImages = check.named - frameImages - captionButtonImages;
     ForEachImage(doc->ToolWindows(), check);
     const int toolWindowImages = check.named - frameImages - captionButtonImages - buttonImages;
+    // The bars and controls name a picture in every image they have (SampleControlsTest below checks that).
+    VisitControlImages(*doc, check);
     EXPECT_GE(frameImages, 40);             // borders, captions, menu bar, MDI buttons, popup menu
     EXPECT_EQ(captionButtonImages, 6 * 14);  // seven faces and seven glyphs each: five on the frame, one on the palette
     EXPECT_EQ(buttonImages, 2 * 5);
@@ -509,3 +535,272 @@ TEST(DesignerIcons, ToolbarNodesAndApplicationIconsExist) {
 }
 
 }  // namespace
+
+// ---------------------------------------------------------------------------------------------------------
+// The bars and controls
+
+namespace controls {
+
+template <class Collection>
+void ExpectOneNamed(const Collection& collection, const std::string& caption) {
+    ASSERT_EQ(collection.Count(), 1u) << caption;
+    EXPECT_EQ(collection.At(0)->Caption, caption);
+}
+
+// Keys of the image fields of the kind's only record that name no picture.
+template <class Collection>
+std::set<std::string> UnnamedImages(const Collection& collection) {
+    std::set<std::string> keys;
+    if (collection.Count() == 0) return {"(no record)"};
+    for (const auto& field : Collection::Table().Fields())
+        if (field.type == FieldType::Image && field.phase != FieldPhase::SaveOnly &&
+            field.template Ref<SkinImageBase>(*collection.At(0)).name.empty())
+            keys.insert(field.key);
+    return keys;
+}
+
+// The 8 x 8 checkerboard every preview is drawn on.
+QColor Ground(int x, int y) {
+    return ((x / 8) % 2) == ((y / 8) % 2) ? QColor(192, 192, 192) : QColor(255, 255, 255);
+}
+
+int PixelsOffTheGround(const QImage& image) {
+    int n = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) n += image.pixelColor(x, y) != Ground(x, y);
+    return n;
+}
+
+// Mirrored about the diagonal: pixel (x, y) of one is pixel (y, x) of the other.
+bool Transposes(const SkinImageBase& a, const SkinImageBase& b) {
+    if (Width(a) != Height(b) || Height(a) != Width(b) || !a.image || !b.image) return false;
+    for (int y = 0; y < Height(a); ++y)
+        for (int x = 0; x < Width(a); ++x) {
+            uint8_t pa[4] = {}, pb[4] = {};
+            a.image->PixelBGRA(a.left + x, a.top + y, pa);
+            b.image->PixelBGRA(b.left + y, b.top + x, pb);
+            if (std::tie(pa[0], pa[1], pa[2]) != std::tie(pb[0], pb[1], pb[2])) return false;
+        }
+    return true;
+}
+
+bool FitsInside(const SkinImageBase& glyph, const SkinImageBase& face) {
+    return Width(glyph) <= Width(face) - 2 && Height(glyph) <= Height(face) - 2;
+}
+
+}  // namespace controls
+
+TEST(SampleControls, EachKindHasOneObjectUnderItsName) {
+    const auto doc = OpenSample();
+    ASSERT_TRUE(doc);
+    controls::ExpectOneNamed(doc->ToolBars(), "AmberToolBar");
+    controls::ExpectOneNamed(doc->StatusBars(), "AmberStatusBar");
+    controls::ExpectOneNamed(doc->ProgressBars(), "AmberProgress");
+    controls::ExpectOneNamed(doc->ScrollBars(), "AmberScrollBar");
+    controls::ExpectOneNamed(doc->Headers(), "AmberHeader");
+    controls::ExpectOneNamed(doc->ComboBoxes(), "AmberCombo");
+    controls::ExpectOneNamed(doc->IPAddresses(), "AmberIPAddress");
+    controls::ExpectOneNamed(doc->HotKeys(), "AmberHotKey");
+    controls::ExpectOneNamed(doc->Edits(), "AmberEdit");
+    controls::ExpectOneNamed(doc->Datetimes(), "AmberDateTime");
+    controls::ExpectOneNamed(doc->ListBoxes(), "AmberListBox");
+}
+
+TEST(SampleControls, EveryImageNamesAPictureOfTheSample) {
+    const auto doc = OpenSample();
+    ASSERT_TRUE(doc);
+    const std::set<std::string> none;
+    EXPECT_EQ(controls::UnnamedImages(doc->ToolBars()), none);
+    EXPECT_EQ(controls::UnnamedImages(doc->StatusBars()), none);
+    EXPECT_EQ(controls::UnnamedImages(doc->ProgressBars()), none);
+    EXPECT_EQ(controls::UnnamedImages(doc->ScrollBars()), none);
+    EXPECT_EQ(controls::UnnamedImages(doc->Headers()), none);
+    EXPECT_EQ(controls::UnnamedImages(doc->ComboBoxes()), none);
+    EXPECT_EQ(controls::UnnamedImages(doc->IPAddresses()), none);
+    EXPECT_EQ(controls::UnnamedImages(doc->HotKeys()), none);
+    EXPECT_EQ(controls::UnnamedImages(doc->Edits()), none);
+    EXPECT_EQ(controls::UnnamedImages(doc->Datetimes()), none);
+    EXPECT_EQ(controls::UnnamedImages(doc->ListBoxes()), none);
+    ImageCheck check(*doc);
+    VisitControlImages(*doc, check);
+    // Toolbar: background, five faces, fifteen drop-down parts, two separators, two grippers. Status bar:
+    // four. Progress: three. Scroll bar: fourteen sets of four, two dead corners, the border. Header:
+    // background and three sets of four. Combo box and date-time picker: two edges, two sets of four.
+    // IP-address, hot-key and edit fields: three edges each. List box: two backgrounds.
+    EXPECT_EQ(check.named, 25 + 4 + 3 + (14 * 4 + 3) + 13 + 2 * 10 + 3 * 3 + 2);
+}
+
+// The toolbar preview's sample bar is inset by 10 and 30 pixels high when captions sit beside the icons;
+// the gripper spans it less 4 pixels at each end, and drop-down parts sit in a 15-pixel strip.
+TEST(SampleControls, TheToolBarFitsItsSampleBar) {
+    const auto doc = OpenSample();
+    ASSERT_TRUE(doc);
+    ASSERT_EQ(doc->ToolBars().Count(), 1u);
+    const SkinToolBar& t = *doc->ToolBars().At(0);
+    const int barHeight = 30;
+    EXPECT_EQ(t.textAlign, 0);
+    EXPECT_GE(t.previewHeight, 10 + barHeight + 10) << "the whole bar shows";
+    EXPECT_LE(t.previewHeight, 10 + barHeight + 30) << "without a large empty margin";
+    EXPECT_EQ(Height(t.background), barHeight);
+    EXPECT_EQ(Height(t.gripper), barHeight - 8) << "drawn unscaled";
+    EXPECT_LE(t.separator.topHeight + t.separator.bottomHeight, barHeight - 8);
+    for (size_t s = 0; s < 5; ++s) {
+        SCOPED_TRACE(s);
+        EXPECT_EQ(Width(t.dropRight[s]), 15);
+        EXPECT_LE(Width(t.dropArrow[s]), 15 - 4);
+        EXPECT_TRUE(HasVisiblePixel(t.dropArrow[s]));
+        EXPECT_NE(t.buttonStyles[s], SkinTextStyle{});
+    }
+    // Normal and Disabled buttons are flat (only the icon shows); Press, Highlighted and Selected have a face,
+    // each its own.
+    for (size_t s : {0u, 2u}) EXPECT_FALSE(HasVisiblePixel(t.buttonImages[s])) << s;
+    std::set<std::vector<uint32_t>> faces;
+    for (size_t s : {1u, 3u, 4u}) {
+        const SkinImageBase& face = t.buttonImages[s];
+        ASSERT_TRUE(face.image);
+        EXPECT_FALSE(IsKey(*face.image, (face.left + face.right) / 2, (face.top + face.bottom) / 2)) << s;
+        faces.insert(RectPixels(face));
+    }
+    EXPECT_EQ(faces.size(), 3u);
+}
+
+// Every part of the scroll bar has the bar's thickness across it, the glyphs fit inside their faces and the
+// vertical parts are the horizontal ones turned about the diagonal, so both bars look alike.
+TEST(SampleControls, TheScrollBarPartsMatchItsThicknesses) {
+    const auto doc = OpenSample();
+    ASSERT_TRUE(doc);
+    ASSERT_EQ(doc->ScrollBars().Count(), 1u);
+    const SkinScrollBar& b = *doc->ScrollBars().At(0);
+    for (size_t s = 0; s < 4; ++s) {
+        SCOPED_TRACE(s);
+        for (const SkinImageBase* part : {&b.hBk[s], &b.hBar[s], &b.leftBtn[s], &b.rightBtn[s]})
+            EXPECT_EQ(Height(*part), b.hHeight);
+        for (const SkinImageBase* part : {&b.vBk[s], &b.vBar[s], &b.upBtn[s], &b.downBtn[s]})
+            EXPECT_EQ(Width(*part), b.vWidth);
+        EXPECT_EQ(Width(b.leftBtn[s]), b.hBtnWidth);
+        EXPECT_EQ(Height(b.upBtn[s]), b.vBtnHeight);
+        EXPECT_TRUE(controls::FitsInside(b.leftArrow[s], b.leftBtn[s]));
+        EXPECT_TRUE(controls::FitsInside(b.rightArrow[s], b.rightBtn[s]));
+        EXPECT_TRUE(controls::FitsInside(b.upArrow[s], b.upBtn[s]));
+        EXPECT_TRUE(controls::FitsInside(b.downArrow[s], b.downBtn[s]));
+        EXPECT_TRUE(controls::FitsInside(b.hThumb[s], b.hBar[s]));
+        EXPECT_TRUE(controls::FitsInside(b.vThumb[s], b.vBar[s]));
+        EXPECT_TRUE(controls::Transposes(b.hBk[s], b.vBk[s]));
+        EXPECT_TRUE(controls::Transposes(b.hBar[s], b.vBar[s]));
+        EXPECT_TRUE(controls::Transposes(b.hThumb[s], b.vThumb[s]));
+    }
+    EXPECT_NE(RectPixels(b.deadCorner[0]), RectPixels(b.deadCorner[1]));
+    EXPECT_EQ(Width(b.deadCorner[0]), b.vWidth);
+    EXPECT_EQ(Height(b.deadCorner[0]), b.hHeight);
+    // The border's corners fit into the 2-pixel gap the preview leaves round the bars.
+    EXPECT_LE(std::max({b.border.leftWidth, b.border.topHeight, b.border.rightWidth, b.border.bottomHeight}), 2);
+}
+
+TEST(SampleControls, TheProgressBarShowsASmoothFillAndItsPercentage) {
+    const auto doc = OpenSample();
+    ASSERT_TRUE(doc);
+    ASSERT_EQ(doc->ProgressBars().Count(), 1u);
+    const SkinProgressBar& p = *doc->ProgressBars().At(0);
+    EXPECT_TRUE(p.drawType == 0 || p.drawType == 1);
+    // The smooth fill is centred at the block image's height inside the 25-pixel sample bars.
+    EXPECT_EQ(Height(p.foreground), Height(p.foregroundSmooth));
+    EXPECT_EQ(Height(p.background), 25);
+    EXPECT_EQ((Height(p.background) - Height(p.foregroundSmooth)) % 2, 0) << "an even margin above and below";
+    EXPECT_GE(Height(p.background) - Height(p.foregroundSmooth), 4);
+    EXPECT_EQ(p.showText, 1);
+    EXPECT_EQ(p.textFormat, "%.0f%%");
+    EXPECT_NE(p.textNormal, p.textOver);
+    // The colour form has its own colours, not the system's highlight.
+    EXPECT_NE(p.fgStart, p.fgEnd);
+    EXPECT_NE(p.bkStart, p.bkEnd);
+}
+
+// Status bar panes span the bar; header items the 18-pixel header bar; combo boxes and date-time pickers
+// are 22 pixels high with the arrow inside the button; the edit-like fields fill the 20-pixel lower half of
+// their 40-pixel control area.
+TEST(SampleControls, TheOtherControlsFitTheirSampleLayouts) {
+    const auto doc = OpenSample();
+    ASSERT_TRUE(doc);
+    ASSERT_EQ(doc->StatusBars().Count(), 1u);
+    const SkinStatusBar& status = *doc->StatusBars().At(0);
+    EXPECT_EQ(Height(status.itemImage), status.previewHeight);
+    EXPECT_EQ(Height(status.lastItemImage), status.previewHeight);
+    EXPECT_LE(Height(status.gripper), status.previewHeight);
+    EXPECT_LE(Width(status.gripper), 70 / 2) << "well narrower than a pane";
+
+    ASSERT_EQ(doc->Headers().Count(), 1u);
+    const SkinHeader& header = *doc->Headers().At(0);
+    EXPECT_GE(header.previewWidth, 80 + 80 + 100 + 80 + 2 * 7);
+    EXPECT_GE(header.previewHeight, 18 + 2 * 7);
+    for (size_t s = 0; s < 4; ++s) {
+        EXPECT_EQ(Height(header.itemImages[s]), 18) << s;
+        EXPECT_LE(Height(header.upArrows[s]), 18 - 4) << s;
+    }
+
+    for (const SkinComboBox* c : {static_cast<const SkinComboBox*>(doc->ComboBoxes().At(0)),
+                                  static_cast<const SkinComboBox*>(doc->Datetimes().At(0))}) {
+        ASSERT_TRUE(c);
+        SCOPED_TRACE(c->Caption);
+        for (const SkinImageBase& edge : c->edges) EXPECT_EQ(Height(edge), 22);
+        for (size_t s = 0; s < 4; ++s) {
+            EXPECT_EQ(Height(c->buttons[s]), 22);
+            EXPECT_TRUE(controls::FitsInside(c->arrows[s], c->buttons[s]));
+        }
+    }
+
+    for (const SkinIPAddress* f : {static_cast<const SkinIPAddress*>(doc->IPAddresses().At(0)),
+                                   static_cast<const SkinIPAddress*>(doc->HotKeys().At(0)),
+                                   static_cast<const SkinIPAddress*>(doc->Edits().At(0))}) {
+        ASSERT_TRUE(f);
+        SCOPED_TRACE(f->Caption);
+        EXPECT_GE(f->previewHeight, 5 + 40 + 5);
+        std::set<std::vector<uint32_t>> edges;
+        for (const SkinImageBase& edge : f->edges) {
+            EXPECT_EQ(Height(edge), 40 / 2);
+            edges.insert(RectPixels(edge));
+        }
+        EXPECT_EQ(edges.size(), 3u) << "normal, highlighted and disabled look different";
+    }
+
+    ASSERT_EQ(doc->ListBoxes().Count(), 1u);
+    const SkinListBox& list = *doc->ListBoxes().At(0);
+    EXPECT_LE(Height(list.selectedBackground), list.itemHeight);
+    EXPECT_NE(list.textNormal.textColor, list.textSelected.textColor);
+}
+
+// Drawn through the previews, every control shows on its ground, and each state of a kind with a "State"
+// selector looks different. The list box's preview is its frame only, so it is left out.
+TEST(SampleControls, EveryPreviewShowsTheControlInEveryState) {
+    const auto doc = OpenSample();
+    ASSERT_TRUE(doc);
+    std::vector<const SkinResStruct*> records;
+    for (const CResourceBase* collection :
+         std::initializer_list<const CResourceBase*>{&doc->ToolBars(), &doc->StatusBars(), &doc->ProgressBars(),
+                                                     &doc->ScrollBars(), &doc->Headers(), &doc->ComboBoxes(),
+                                                     &doc->IPAddresses(), &doc->HotKeys(), &doc->Edits(),
+                                                     &doc->Datetimes()})
+        for (const auto& item : collection->Items()) records.push_back(item.get());
+    ASSERT_EQ(records.size(), 10u);
+    for (const SkinResStruct* record : records) {
+        SCOPED_TRACE(record->Caption);
+        const vd::preview::PreviewKind* kind = vd::preview::FindPreviewKind(record->ID);
+        ASSERT_NE(kind, nullptr) << "no preview";
+        const QImage preview = vd::preview::RenderPreview(*doc, *record, {});
+        ASSERT_FALSE(preview.isNull());
+        const int area = preview.width() * preview.height();
+        EXPECT_GT(controls::PixelsOffTheGround(preview), area / 4);
+        for (const vd::preview::SelectorInfo& selector : kind->selectors) {
+            if (std::string(selector.caption) != "State") continue;
+            std::set<std::vector<QRgb>> looks;
+            for (const vd::preview::SelectorOption& option : selector.options) {
+                const QImage state = vd::preview::RenderPreview(*doc, *record, {{"State", option.value}})
+                                         .convertToFormat(QImage::Format_RGB32);
+                std::vector<QRgb> pixels;
+                for (int y = 0; y < state.height(); ++y)
+                    for (int x = 0; x < state.width(); ++x) pixels.push_back(state.pixel(x, y));
+                looks.insert(std::move(pixels));
+            }
+            EXPECT_EQ(looks.size(), selector.options.size());
+        }
+    }
+}

@@ -29,8 +29,9 @@ public:
     // Skin Image Editor answers: a reference is OK with that result, nullopt (or none left) is Cancel.
     std::deque<std::optional<SkinImageBase>> images;
     std::deque<std::optional<SkinTextStyle>> textStyles;  // nullopt or an empty deque: Cancel
-    // Menu-item entry editor answers (nullopt or none left: Cancel) and the picture names each one offered.
-    std::deque<std::optional<CheckImageMap>> menuItemImages;
+    // Check-image editor answers, menus and toolbars alike (nullopt or none left: Cancel), and the picture
+    // names each one offered.
+    std::deque<std::optional<CheckImageMap>> checkImages;
     QList<QStringList> offeredPictureNames;
 
     QString OpenFileName(QWidget*, const QString&, const QString&) override {
@@ -106,12 +107,13 @@ public:
         return true;
     }
 
-    bool EditMenuItemImages(QWidget*, const QStringList& pictureNames, CheckImageMap* entries) override {
-        log << QStringLiteral("menu-item-images: %1").arg(entries->size());
+    bool EditCheckImages(QWidget*, CheckImagesOf what, const QStringList& pictureNames, CheckImageMap* entries) override {
+        log << QString::fromLatin1(what == CheckImagesOf::MenuItems ? "menu-item-images: %1" : "command-images: %1")
+                   .arg(entries->size());
         offeredPictureNames << pictureNames;
-        if (menuItemImages.empty()) return false;
-        const std::optional<CheckImageMap> answer = menuItemImages.front();
-        menuItemImages.pop_front();
+        if (checkImages.empty()) return false;
+        const std::optional<CheckImageMap> answer = checkImages.front();
+        checkImages.pop_front();
         if (!answer) return false;
         *entries = *answer;
         return true;

@@ -6,8 +6,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QDir>
-
 #include <array>
 #include <map>
 #include <stdexcept>
@@ -30,13 +28,6 @@ using vd::preview::SelectorValues;
 
 namespace {
 
-void SaveIfAsked(const QImage& image, const QString& tag) {
-    const QString dir = qEnvironmentVariable("VORNADESK_PREVIEW_PNG_DIR");
-    if (!dir.isEmpty()) image.save(QDir(dir).filePath(tag + QStringLiteral(".png")));
-}
-
-QColor Q(Color c) { return QColor(c.r, c.g, c.b); }
-
 // A placement of fixed size: anchored left/top at (near x, near y), or right when farX is given.
 void Fixed(SkinPlacement& p, int x, int y, int w, int h, int farX = -1) {
     p.horz = {};
@@ -49,25 +40,6 @@ void Fixed(SkinPlacement& p, int x, int y, int w, int h, int farX = -1) {
     p.horz.sizeValue = w;
     p.vert.sizeValue = h;
     p.horz.ignore = p.vert.ignore = 0;
-}
-
-template <class R>
-R& New(CSkinDocument& doc, int base) {
-    auto* r = dynamic_cast<R*>(doc.NewItemOfType(base));
-    EXPECT_NE(r, nullptr);
-    return *r;
-}
-
-// A machine whose colours differ from every default, so each pixel tells which colour was used.
-SystemEnvironment OtherMachine() {
-    SystemEnvironment env = SystemEnvironment::Default();
-    env.colors[COLOR_BTNFACE] = Color(50, 60, 70);
-    env.colors[COLOR_BTNHIGHLIGHT] = Color(250, 240, 230);
-    env.colors[COLOR_BTNSHADOW] = Color(90, 80, 70);
-    env.colors[COLOR_3DLIGHT] = Color(210, 220, 200);
-    env.colors[COLOR_3DDKSHADOW] = Color(30, 20, 40);
-    env.colors[COLOR_WINDOW] = Color(11, 22, 33);
-    return env;
 }
 
 // ---- buttons ----

@@ -23,8 +23,6 @@ namespace {
 
 constexpr int W = 500, H = 350;
 
-QColor Q(Color c) { return QColor(c.r, c.g, c.b); }
-
 // Bounding box of the pixels of exactly this colour (inside area when given).
 QRect Ink(const QImage& image, QColor colour, QRect area = QRect()) {
     if (area.isNull()) area = image.rect();

@@ -98,6 +98,24 @@ TEST(Checkerboard, APreviewReachingPastThePainterKeepsItsPatternAndDrawsOnlyWhat
         }
 }
 
+TEST(Checkerboard, AreasWiderAndTallerThanOneTileKeepThePatternAcrossTheSeams) {
+    // Wider than two boards and offset from the painter's origin, then tall: the tiles join without a seam.
+    for (const QSize size : {QSize(2100, 40), QSize(24, 2100)}) {
+        QImage image(size + QSize(7, 5), QImage::Format_ARGB32_Premultiplied);
+        image.fill(Qt::black);
+        QPainter painter(&image);
+        const QRect rect(QPoint(7, 5), size);
+        vd::preview::DrawCheckerboard(painter, rect);
+        painter.end();
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x) {
+                const QColor expected =
+                    rect.contains(x, y) ? Checker(x - rect.left(), y - rect.top()) : QColor(Qt::black);
+                ASSERT_EQ(At(image, x, y), expected) << size.width() << "x" << size.height() << " at " << x << "," << y;
+            }
+    }
+}
+
 TEST(RenderPreview, RefusesSizesBeyondItsMemoryLimit) {
     CSkinDocument doc;
     SkinResStruct* frame = doc.NewItemOfType(3000);

@@ -1,23 +1,60 @@
 #pragma once
-// Pictures and pixel checks for the preview tests: pictures are encoded in memory (PNG or BMP), decoded by
-// the designer's own decoders and added to a document, so every test knows each picture's pixels.
+// Pictures, records, machines and pixel checks for the preview tests: pictures are encoded in memory (PNG
+// or BMP), decoded by the designer's own decoders and added to a document, so every test knows each
+// picture's pixels.
 
 #include <QBuffer>
 #include <QByteArray>
 #include <QColor>
+#include <QDir>
 #include <QImage>
 #include <QPainter>
+#include <QString>
 
 #include <cstdlib>
 #include <memory>
+#include <optional>
+#include <stdexcept>
 #include <string>
 
 #include "Helpers/EnBitmap.h"
 #include "Resource/ResObjects/ResPicture.h"
 #include "Resource/SkinDocument.h"
 #include "Resource/SkinRecords.h"
+#include "Resource/SystemEnvironment.h"
 
 namespace previewtest {
+
+// Saves the image as <tag>.png in the folder VORNADESK_PREVIEW_PNG_DIR names, when it names one, so a
+// person can look at what a test drew.
+inline void SaveIfAsked(const QImage& image, const QString& tag) {
+    const QString dir = qEnvironmentVariable("VORNADESK_PREVIEW_PNG_DIR");
+    if (!dir.isEmpty()) image.save(QDir(dir).filePath(tag + QStringLiteral(".png")));
+}
+
+inline QColor Q(Color c) { return QColor(c.r, c.g, c.b); }
+
+// A new record of the kind `base` numbers; throws rather than hand a test a null record.
+template <class R>
+R& New(CSkinDocument& doc, int base) {
+    auto* r = dynamic_cast<R*>(doc.NewItemOfType(base));
+    if (!r) throw std::runtime_error("no new object of kind " + std::to_string(base));
+    return *r;
+}
+
+// A machine whose colours differ from every default, so each pixel tells which colour was used; the button
+// text keeps the default colour unless one is given.
+inline SystemEnvironment OtherMachine(std::optional<Color> buttonText = std::nullopt) {
+    SystemEnvironment env = SystemEnvironment::Default();
+    env.colors[COLOR_BTNFACE] = Color(50, 60, 70);
+    env.colors[COLOR_BTNHIGHLIGHT] = Color(250, 240, 230);
+    env.colors[COLOR_BTNSHADOW] = Color(90, 80, 70);
+    env.colors[COLOR_3DLIGHT] = Color(210, 220, 200);
+    env.colors[COLOR_3DDKSHADOW] = Color(30, 20, 40);
+    env.colors[COLOR_WINDOW] = Color(11, 22, 33);
+    if (buttonText) env.colors[COLOR_BTNTEXT] = *buttonText;
+    return env;
+}
 
 // The image object decoded from `image` encoded as `format` ("PNG" or "BMP").
 inline std::shared_ptr<const CEnBitmap> Decode(const QImage& image, const char* format = "PNG") {

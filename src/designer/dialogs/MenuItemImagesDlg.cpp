@@ -33,12 +33,17 @@ QWidget* Centred(QWidget* parent, QWidget* inner) {
 
 }  // namespace
 
-CMenuItemImagesDlg::CMenuItemImagesDlg(const CheckImageMap& entries, const QStringList& pictureNames, QWidget* parent)
-    : QDialog(parent), m_pictureNames(pictureNames) {
-    setWindowTitle(tr("MenuItem Images"));
+CMenuItemImagesDlg::CMenuItemImagesDlg(const CheckImageMap& entries, const QStringList& pictureNames, QWidget* parent,
+                                       CheckImagesOf what)
+    : QDialog(parent), m_what(what), m_pictureNames(pictureNames) {
+    const bool menus = what == CheckImagesOf::MenuItems;
+    setWindowTitle(menus ? tr("MenuItem Images") : tr("Command Images"));
     m_table = new QTableWidget(0, kColumnCount, this);
     m_table->setObjectName(QStringLiteral("entries"));
-    m_table->setHorizontalHeaderLabels({tr("Item ID"), tr("Check Image"), tr("Uncheck Image"), tr("Two Rows")});
+    m_table->setHorizontalHeaderLabels(
+        {menus ? tr("Item ID") : tr("Command ID"), tr("Check Image"), tr("Uncheck Image"), tr("Two Rows")});
+    // Toolbars keep no two-row flag: the column is not shown and Entries() gives 0 for it.
+    m_table->setColumnHidden(kTwoRowColumn, !menus);
     m_table->horizontalHeader()->setSectionResizeMode(kCheckColumn, QHeaderView::Stretch);
     m_table->horizontalHeader()->setSectionResizeMode(kUncheckColumn, QHeaderView::Stretch);
     m_table->verticalHeader()->setVisible(false);
@@ -148,7 +153,9 @@ void CMenuItemImagesDlg::CheckIds() {
     std::set<int> seen;
     for (const Row& row : m_rows) {
         if (seen.insert(row.id->value()).second) continue;
-        m_problem->setText(tr("Item ID %1 is used twice.").arg(row.id->value()));
+        const QString text = m_what == CheckImagesOf::MenuItems ? tr("Item ID %1 is used twice.")
+                                                                 : tr("Command ID %1 is used twice.");
+        m_problem->setText(text.arg(row.id->value()));
         m_problem->show();
         m_ok->setEnabled(false);
         return;
@@ -158,6 +165,15 @@ void CMenuItemImagesDlg::CheckIds() {
     m_ok->setEnabled(true);
 }
 
+QString CMenuItemImagesDlg::Summary(const CheckImageMap& entries) {
+    if (entries.empty()) return NoPictureText();
+    QStringList ids;
+    for (const auto& [id, entry] : entries) ids << QString::number(id);
+    return QStringLiteral("%1 %2: %3")
+        .arg(entries.size())
+        .arg(entries.size() == 1 ? QStringLiteral("item") : QStringLiteral("items"), ids.join(QStringLiteral(", ")));
+}
+
 CheckImageMap CMenuItemImagesDlg::Entries() const {
     CheckImageMap map;
     for (const Row& row : m_rows) {
@@ -165,7 +181,7 @@ CheckImageMap CMenuItemImagesDlg::Entries() const {
         e.id = row.id->value();
         e.checkImage = vd::CutToCapacity(row.check->currentData().toString().toStdString(), kText255);
         e.uncheckImage = vd::CutToCapacity(row.uncheck->currentData().toString().toStdString(), kText255);
-        e.doubleRow = row.doubleRow->isChecked() ? row.doubleRowValue : 0;
+        e.doubleRow = m_what == CheckImagesOf::MenuItems && row.doubleRow->isChecked() ? row.doubleRowValue : 0;
         map[e.id] = std::move(e);
     }
     return map;

@@ -1,7 +1,8 @@
 #pragma once
-// The editor of a frame's menu-item entries: one row per menu command that has its own check images, with
-// the command's item ID, its check and uncheck pictures (chosen from the skin's pictures) and the two-row
-// flag. It edits a copy: the caller reads Entries() after OK, so Cancel changes nothing. OK stays off while
+// The editor of per-command check images: a frame's menu-item entries (one row per menu command that has
+// its own check images, with the command's item ID, its check and uncheck pictures chosen from the skin's
+// pictures, and the two-row flag) or a toolbar's command entries (the same without the two-row flag, which
+// toolbars do not store). It edits a copy: the caller reads Entries() after OK, so Cancel changes nothing. OK stays off while
 // two rows share an item ID, since the entries are keyed by it and one would silently replace the other.
 
 #include <QDialog>
@@ -18,11 +19,18 @@ class QPushButton;
 class QSpinBox;
 class QTableWidget;
 
+// Whose entries the editor shows.
+enum class CheckImagesOf { MenuItems, ToolBarCommands };
+
 class CMenuItemImagesDlg : public QDialog {
     Q_OBJECT
 public:
     // pictureNames: the names the picture lists offer, besides no picture.
-    CMenuItemImagesDlg(const CheckImageMap& entries, const QStringList& pictureNames, QWidget* parent = nullptr);
+    CMenuItemImagesDlg(const CheckImageMap& entries, const QStringList& pictureNames, QWidget* parent = nullptr,
+                       CheckImagesOf what = CheckImagesOf::MenuItems);
+
+    // The one-line summary a grid row shows of the entries: "(无)", "1 item: 7", "2 items: 3, 9".
+    static QString Summary(const CheckImageMap& entries);
 
     // The entries as the rows show them now (names only: the caller resolves the pictures).
     CheckImageMap Entries() const;
@@ -58,6 +66,7 @@ private:
     // Disables OK and names the problem while two rows share an item ID.
     void CheckIds();
 
+    CheckImagesOf m_what;
     QStringList m_pictureNames;
     std::vector<Row> m_rows;
     QTableWidget* m_table = nullptr;

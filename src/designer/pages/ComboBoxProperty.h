@@ -1,11 +1,12 @@
 #pragma once
-// The page for objects of ComboBox kind. Shows its "General" category until the kind's own grid and preview are built.
+// The combo-box page: the frame in its normal and disabled pictures and the drop-down button's face and
+// arrow in four states ("ComboBtnImage", "ComboArrowImage"), previewed in the state chosen with "State".
 
 #include "Resource/ResObjects/ResComboBox.h"
-#include "designer/pages/TypedPage.h"
+#include "designer/pages/ComboLikePage.h"
 
-class CComboBoxProperty : public CTypedPage<CResComboBox> {
+class CComboBoxProperty : public CComboLikePage<CResComboBox> {
 public:
     using Record = CResComboBox::Record;
-    CComboBoxProperty() : CTypedPage(9000) {}
+    CComboBoxProperty() : CComboLikePage(9000, "ComboBtnImage", "ComboArrowImage") {}
 };

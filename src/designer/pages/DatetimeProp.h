@@ -1,11 +1,12 @@
 #pragma once
-// The page for objects of Datetime kind. Shows its "General" category until the kind's own grid and preview are built.
+// The date-time picker page: the combo box's grid under the picker's own sub-category names ("BtnImage",
+// "ArrowImage"), previewed in the state chosen with "State".
 
 #include "Resource/ResObjects/ResComboBox.h"
-#include "designer/pages/TypedPage.h"
+#include "designer/pages/ComboLikePage.h"
 
-class CDatetimeProp : public CTypedPage<CResDatetime> {
+class CDatetimeProp : public CComboLikePage<CResDatetime> {
 public:
     using Record = CResDatetime::Record;
-    CDatetimeProp() : CTypedPage(25000) {}
+    CDatetimeProp() : CComboLikePage(25000, "BtnImage", "ArrowImage") {}
 };

@@ -1,11 +1,12 @@
 #pragma once
-// The page for objects of Edit kind. Shows its "General" category until the kind's own grid and preview are built.
+// The edit box page: the field's frame when normal, highlighted (mouse over or focused) and disabled,
+// previewed in the state chosen with "State".
 
 #include "Resource/ResObjects/ResIPAddress.h"
-#include "designer/pages/TypedPage.h"
+#include "designer/pages/EdgeFieldPage.h"
 
-class CEditProperty : public CTypedPage<CResEdit> {
+class CEditProperty : public CEdgeFieldPage<CResEdit> {
 public:
     using Record = CResEdit::Record;
-    CEditProperty() : CTypedPage(29000) {}
+    CEditProperty() : CEdgeFieldPage(29000) {}
 };

@@ -149,44 +149,8 @@ void CFrameProperty::AddPopupMenu(vd::PropertyGrid& grid) {
     popup->setExpanded(true);
 }
 
-QString CFrameProperty::MenuItemSummary(const CheckImageMap& entries) {
-    if (entries.empty()) return QStringLiteral("(无)");
-    QStringList ids;
-    for (const auto& [id, entry] : entries) ids << QString::number(id);
-    return QStringLiteral("%1 %2: %3")
-        .arg(entries.size())
-        .arg(entries.size() == 1 ? QStringLiteral("item") : QStringLiteral("items"), ids.join(QStringLiteral(", ")));
-}
-
 vd::DialogItem* CFrameProperty::AddMenuItemImages(vd::PropertyItem* parent) {
-    const QString caption = QStringLiteral("MenuItem Images");
-    const int id = m_nCurrentId;
-    vd::Binding<CheckImageMap> b{[this, id]() -> CheckImageMap {
-                                     const SkinFrame* r = CTypedPage::Record(id);
-                                     return r ? r->menu.items : CheckImageMap{};
-                                 },
-                                 [this, id, caption](const CheckImageMap& v) {
-                                     // The check pictures and their grey copies follow the chosen names.
-                                     CheckImageMap resolved = v;
-                                     const CSkinDocument& doc = m_pSession->Document();
-                                     for (auto& [itemId, entry] : resolved)
-                                         ResolveCheckImages(entry, [&doc](std::string_view name) {
-                                             return doc.PictureImageByName(name);
-                                         });
-                                     Change(id, caption, [resolved](SkinFrame& r) { r.menu.items = resolved; });
-                                 },
-                                 CheckImageMap{}};
-    SkinSession* session = m_pSession;
-    DialogProvider* dialogs = m_pDialogs;
-    std::function<bool(QWidget*, CheckImageMap*)> chooser = [session, dialogs](QWidget* owner, CheckImageMap* entries) {
-        if (!session || !dialogs) return false;
-        QStringList names;
-        const CResPicture& pictures = session->Document().Pictures();
-        for (size_t i = 0; i < pictures.Count(); ++i) names << QString::fromStdString(pictures.At(i)->name);
-        return dialogs->EditMenuItemImages(owner, names, entries);
-    };
-    vd::DialogItem* item = vd::addDialogRow<CheckImageMap>(parent, caption, b, &CFrameProperty::MenuItemSummary,
-                                                           dialogs ? chooser : nullptr);
-    item->setDescription(QStringLiteral("Check and uncheck pictures of single menu commands, by menu item ID."));
-    return item;
+    return AddCheckImagesField(parent, QStringLiteral("MenuItem Images"), CheckImagesOf::MenuItems,
+                               [](Record& r) -> CheckImageMap& { return r.menu.items; },
+                               QStringLiteral("Check and uncheck pictures of single menu commands, by menu item ID."));
 }

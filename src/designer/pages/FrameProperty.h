@@ -22,9 +22,6 @@ public:
     // A click on the frame preview selects nothing.
     int OnLButtonDown(QPoint) override { return -1; }
 
-    // "MenuItem Images": the popup menu's per-item check images, one summary line.
-    static QString MenuItemSummary(const CheckImageMap& entries);
-
 protected:
     void BuildProperties(vd::PropertyGrid& grid) override;
 

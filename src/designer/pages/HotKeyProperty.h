@@ -1,11 +1,12 @@
 #pragma once
-// The page for objects of HotKey kind. Shows its "General" category until the kind's own grid and preview are built.
+// The hot-key field page: the field's frame when normal, highlighted (mouse over or focused) and disabled,
+// previewed in the state chosen with "State".
 
 #include "Resource/ResObjects/ResIPAddress.h"
-#include "designer/pages/TypedPage.h"
+#include "designer/pages/EdgeFieldPage.h"
 
-class CHotKeyProperty : public CTypedPage<CResHotKey> {
+class CHotKeyProperty : public CEdgeFieldPage<CResHotKey> {
 public:
     using Record = CResHotKey::Record;
-    CHotKeyProperty() : CTypedPage(11000) {}
+    CHotKeyProperty() : CEdgeFieldPage(11000) {}
 };

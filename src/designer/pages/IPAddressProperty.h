@@ -1,11 +1,12 @@
 #pragma once
-// The page for objects of IPAddress kind. Shows its "General" category until the kind's own grid and preview are built.
+// The IP-address field page: the field's frame when normal, highlighted (mouse over or focused) and disabled,
+// previewed in the state chosen with "State", with the dots between its four numbers.
 
 #include "Resource/ResObjects/ResIPAddress.h"
-#include "designer/pages/TypedPage.h"
+#include "designer/pages/EdgeFieldPage.h"
 
-class CIPAddressProperty : public CTypedPage<CResIPAddress> {
+class CIPAddressProperty : public CEdgeFieldPage<CResIPAddress> {
 public:
     using Record = CResIPAddress::Record;
-    CIPAddressProperty() : CTypedPage(10000) {}
+    CIPAddressProperty() : CEdgeFieldPage(10000) {}
 };

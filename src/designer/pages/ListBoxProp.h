@@ -1,5 +1,7 @@
 #pragma once
-// The page for objects of ListBox kind. Shows its "General" category until the kind's own grid and preview are built.
+// The list-box page: the list's backgrounds, item and item-image sizes, where an item's image stands, the
+// selection colour and the item texts' styles and font. The list box has no state to preview: the page
+// shows the object's preview area at its stored size.
 
 #include "Resource/ResObjects/ResListBox.h"
 #include "designer/pages/TypedPage.h"
@@ -8,4 +10,7 @@ class CListBoxProp : public CTypedPage<CResListBox> {
 public:
     using Record = CResListBox::Record;
     CListBoxProp() : CTypedPage(27000) {}
+
+protected:
+    void BuildProperties(vd::PropertyGrid& grid) override;
 };

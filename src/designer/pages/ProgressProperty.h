@@ -1,5 +1,7 @@
 #pragma once
-// The page for objects of ProgressBar kind. Shows its "General" category until the kind's own grid and preview are built.
+// The progress bar page: the bar's pictures, its colour fills, its text and its draw type. The preview shows
+// a horizontal and a vertical sample bar at the position of the "Action" row "Postion", a value of the page
+// that is never saved with the skin.
 
 #include "Resource/ResObjects/ResProgressBar.h"
 #include "designer/pages/TypedPage.h"
@@ -8,4 +10,7 @@ class CProgressProperty : public CTypedPage<CResProgressBar> {
 public:
     using Record = CResProgressBar::Record;
     CProgressProperty() : CTypedPage(6000) {}
+
+protected:
+    void BuildProperties(vd::PropertyGrid& grid) override;
 };

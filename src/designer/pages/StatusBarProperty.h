@@ -1,5 +1,6 @@
 #pragma once
-// The page for objects of StatusBar kind. Shows its "General" category until the kind's own grid and preview are built.
+// The status bar page: the pane pictures, the panes' text style and font and the size grip's picture. The
+// preview shows a bar with four sample panes.
 
 #include "Resource/ResObjects/ResStatusBar.h"
 #include "designer/pages/TypedPage.h"
@@ -8,4 +9,14 @@ class CStatusBarProperty : public CTypedPage<CResStatusBar> {
 public:
     using Record = CResStatusBar::Record;
     CStatusBarProperty() : CTypedPage(5000) {}
+
+    // A click selects nothing and changes nothing; the press point still anchors a drag of the preview's
+    // grips, which the base keeps.
+    int OnLButtonDown(QPoint pt) override {
+        CTypedPage::OnLButtonDown(pt);
+        return -1;
+    }
+
+protected:
+    void BuildProperties(vd::PropertyGrid& grid) override;
 };

@@ -1,5 +1,7 @@
 #pragma once
-// The page for objects of ToolBar kind. Shows its "General" category until the kind's own grid and preview are built.
+// The toolbar page: the bar's background, separator and gripper pictures and its buttons' five states, each
+// with a picture and a text style, and the check pictures of single commands. The preview shows a sample toolbar 450 pixels wide at the toolbar's
+// preview height; clicking it does nothing.
 
 #include "Resource/ResObjects/ResToolBar.h"
 #include "designer/pages/TypedPage.h"
@@ -8,4 +10,9 @@ class CToolBarProperty : public CTypedPage<CResToolBar> {
 public:
     using Record = CResToolBar::Record;
     CToolBarProperty() : CTypedPage(4000) {}
+
+    int OnLButtonDown(QPoint) override { return -1; }
+
+protected:
+    void BuildProperties(vd::PropertyGrid& grid) override;
 };

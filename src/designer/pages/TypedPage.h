@@ -8,6 +8,7 @@
 
 #include <array>
 
+#include "Resource/ResObjects/ResPicture.h"
 #include "Resource/ResourceBase.h"
 #include "Resource/SkinDocument.h"
 #include "Resource/TextUtil.h"
@@ -15,8 +16,10 @@
 #include "designer/SkinSession.h"
 #include "designer/pages/ResObjProperty.h"
 #include "designer/propertygrid/PropertyBuilders.h"
+#include "designer/propertygrid/DialogItem.h"
 #include "designer/propertygrid/PositionBuilder.h"
 #include "designer/propertygrid/PropertyGrid.h"
+#include "designer/propertygrid/PropertyValueTypes.h"
 #include "designer/propertygrid/SliderItem.h"
 #include "designer/propertygrid/TextStyleItem.h"
 #include "designer/undo/EditObjectCommand.h"
@@ -71,8 +74,9 @@ public:
         return !kind || !r || kind->Resizable(m_pSession->Document(), *r);
     }
 
-    // The values of the preview selectors ("State", ...) the page's grid and mouse have chosen.
-    virtual vd::preview::SelectorValues PreviewSelectors() const { return {}; }
+    // The values of the preview selectors ("State", ...) the page's grid and mouse have chosen; a selector
+    // the user has not touched takes its initial value.
+    virtual vd::preview::SelectorValues PreviewSelectors() const { return m_selectorValues; }
 
 protected:
     // What a row over field f does, from the kind's table; empty when the table says nothing.
@@ -394,6 +398,42 @@ protected:
         return position;
     }
 
+    // A row over per-command check images (a frame's menu items, a toolbar's commands): one summary line,
+    // and "..." opens the check-image editor on the entries; OK replaces the whole map in one undoable step,
+    // with every entry's pictures (and their grey copies) resolved from the chosen names.
+    vd::DialogItem* AddCheckImagesField(vd::PropertyItem* parent, const QString& caption, CheckImagesOf what,
+                                        std::function<CheckImageMap&(R&)> member, const QString& description) {
+        const int id = m_nCurrentId;
+        vd::Binding<CheckImageMap> b{[this, id, member]() -> CheckImageMap {
+                                         R* r = Record(id);
+                                         return r ? member(*r) : CheckImageMap{};
+                                     },
+                                     [this, id, member, caption](const CheckImageMap& v) {
+                                         CheckImageMap resolved = v;
+                                         const CSkinDocument& doc = m_pSession->Document();
+                                         for (auto& [itemId, entry] : resolved)
+                                             ResolveCheckImages(entry, [&doc](std::string_view name) {
+                                                 return doc.PictureImageByName(name);
+                                             });
+                                         Change(id, caption, [member, resolved](R& r) { member(r) = resolved; });
+                                     },
+                                     CheckImageMap{}};
+        SkinSession* session = m_pSession;
+        DialogProvider* dialogs = m_pDialogs;
+        std::function<bool(QWidget*, CheckImageMap*)> chooser = [session, dialogs, what](QWidget* owner,
+                                                                                          CheckImageMap* entries) {
+            if (!session || !dialogs) return false;
+            QStringList names;
+            const CResPicture& pictures = session->Document().Pictures();
+            for (size_t i = 0; i < pictures.Count(); ++i) names << QString::fromStdString(pictures.At(i)->name);
+            return dialogs->EditCheckImages(owner, what, names, entries);
+        };
+        vd::DialogItem* item = vd::addDialogRow<CheckImageMap>(parent, caption, b, &CMenuItemImagesDlg::Summary,
+                                                               dialogs ? chooser : nullptr);
+        item->setDescription(description);
+        return item;
+    }
+
     // The four border sub-categories "Left", "Right", "Top" and "Bottom" under parent, each with its active
     // and inactive picture ("ActiveLeft", "InactiveLeft", ...), for the window kinds that store them so.
     // Returns the sub-categories in that order.
@@ -427,5 +467,40 @@ protected:
         return general;
     }
 
+    // The "Action" category: a row for each selector of the kind's preview, in the table's order, bound to
+    // the page's own value. These values belong to the page (every object of the kind is previewed with
+    // them) and are never saved with the skin; changing one only redraws the preview. Null when the kind's
+    // preview has no selectors.
+    vd::GroupItem* AddActionCategory(vd::PropertyGrid& grid) {
+        const vd::preview::PreviewKind* kind = vd::preview::FindPreviewKind(m_nTypeBase);
+        if (!kind || kind->selectors.empty()) return nullptr;
+        vd::GroupItem* action = grid.addCategory(QStringLiteral("Action"));
+        for (const vd::preview::SelectorInfo& s : kind->selectors) {
+            const std::string key = s.caption;
+            const int initial = s.initial;
+            vd::IntBinding b{[this, key, initial]() -> int {
+                                 return vd::preview::SelectorValue(m_selectorValues, key.c_str(), initial);
+                             },
+                             [this, key](const int& v) { m_selectorValues[key] = v; }, initial};
+            const QString caption = QString::fromLatin1(s.caption);
+            switch (s.edit) {
+            case vd::preview::SelectorEdit::List: {
+                QList<vd::EnumEntry> entries;
+                for (const vd::preview::SelectorOption& o : s.options)
+                    entries.append({QString::fromLatin1(o.label), o.value});
+                vd::addEnum(action, caption, entries, b);
+                break;
+            }
+            case vd::preview::SelectorEdit::Number: vd::addNumber(action, caption, b, s.minimum, s.maximum); break;
+            case vd::preview::SelectorEdit::Slider: vd::addSlider(action, caption, b); break;
+            }
+        }
+        action->setExpanded(true);
+        return action;
+    }
+
     void BuildProperties(vd::PropertyGrid& grid) override { AddGeneral(grid); }
+
+private:
+    vd::preview::SelectorValues m_selectorValues;
 };

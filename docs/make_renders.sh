@@ -18,8 +18,16 @@ sample="$build/samples/Amberline.rss"
 "$cli" render "$sample" AmberScrollBar --action State=Highlighted -o docs/render-scrollbar-highlighted.png
 "$cli" render "$sample" AmberCombo -o docs/render-combobox.png
 "$cli" render "$sample" AmberEdit --action State=Highlighted -o docs/render-edit.png
+"$cli" render "$sample" AmberCheckBox --action State=Check -o docs/render-checkbox.png
+"$cli" render "$sample" AmberTabs -o docs/render-tabctrl.png
+"$cli" render "$sample" AmberTrackbar -o docs/render-trackbar.png
+"$cli" render "$sample" AmberSpin --action State=Highlighted -o docs/render-spin.png
+"$cli" render "$sample" AmberClient -o docs/render-client.png
+"$cli" render "$sample" AmberDialog -o docs/render-dialog.png
+"$cli" render "$sample" AmberGroup -o docs/render-groupbox.png
 # The user guide shows some of them beside its text.
 for f in render-frame render-toolwindow render-button-normal render-button-pressed render-toolbar render-statusbar \
-         render-progress render-scrollbar render-combobox render-edit; do
+         render-progress render-scrollbar render-combobox render-edit render-checkbox render-tabctrl \
+         render-trackbar render-spin render-client render-dialog render-groupbox; do
   cp "docs/$f.png" "docs/help/$f.png"
 done

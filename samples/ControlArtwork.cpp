@@ -31,6 +31,11 @@ void OpenSidedPanel(QImage& image, const QRect& r, PanelStyle style, bool openRi
     for (int y = r.top() + 1; y < r.bottom(); ++y) image.setPixel(r.right(), y, image.pixel(r.right() - 1, y));
 }
 
+}  // namespace
+
+const PanelStyle& SmallFace(int state) { return kAmberFaces[std::clamp(state, 0, 3)]; }
+QColor SmallInk(int state) { return kFaceInk[std::clamp(state, 0, 3)]; }
+
 // A small filled triangle pointing down, `width` wide (odd), placed at (x, y).
 void DownTriangle(QImage& image, int x, int y, int width, const QColor& colour) {
     for (int row = 0; row <= width / 2; ++row)
@@ -67,7 +72,6 @@ void Copy(QImage& target, const QImage& source, int x, int y) {
         for (int sx = 0; sx < source.width(); ++sx) target.setPixel(x + sx, y + sy, source.pixel(sx, sy));
 }
 
-}  // namespace
 
 // ---------------------------------------------------------------------------------------------------------
 // Toolbar: background, then a row of button faces, a row of drop-down left parts, then the right parts,

@@ -4,10 +4,29 @@
 // its frame and buttons. As in SampleArtwork.h, each rectangle the skin refers to is named beside the
 // drawing that fills it. State arguments follow the record's own index order.
 
+#include <QColor>
 #include <QImage>
 #include <QRect>
 
+#include "ArtworkPixels.h"
+
 namespace amber {
+
+// The face every small button of the sample shares, by the four-state index order (normal, pressed,
+// disabled, hot), and the ink of the glyph drawn on it.
+const PanelStyle& SmallFace(int state);
+QColor SmallInk(int state);
+
+// Small filled triangles, `width` or `height` across (odd), with their bounding box's top-left at (x, y).
+void DownTriangle(QImage& image, int x, int y, int width, const QColor& colour);
+void UpTriangle(QImage& image, int x, int y, int width, const QColor& colour);
+void LeftTriangle(QImage& image, int x, int y, int height, const QColor& colour);
+void RightTriangle(QImage& image, int x, int y, int height, const QColor& colour);
+// A vertical gradient band with optional one-pixel lines (invalid colour: none) at its top and bottom.
+void Band(QImage& image, const QRect& r, const QColor& top, const QColor& bottom, const QColor& topLine,
+          const QColor& bottomLine);
+// Copies `source` into `target` with its top-left corner at (x, y).
+void Copy(QImage& target, const QImage& source, int x, int y);
 
 // --- Amber_ToolBar.png ---
 inline constexpr int kToolBarHeight = 30;       // the sample bar's height when captions sit beside icons

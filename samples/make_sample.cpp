@@ -1,11 +1,13 @@
 // Builds the "Amberline" sample skin that the designer's Load Sample command opens: draws its pictures,
 // describes the application, one frame with its menus, five caption buttons, two push buttons, a tool
-// window and the bars and controls (SampleControls.h) through the skin document, and writes the package.
+// window, the bars and controls (SampleControls.h) and the switches and containers (SampleSwitches.h) through
+// the skin document, and writes the package.
 // Usage: make_sample OUT.rss
 #include <cstdio>
 #include <iterator>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "Helpers/EnBitmap.h"
@@ -20,6 +22,7 @@
 #include "SampleArtwork.h"
 #include "SampleControls.h"
 #include "SampleParts.h"
+#include "SampleSwitches.h"
 
 namespace {
 
@@ -61,8 +64,8 @@ void DescribeApplication(SkinApp& app) {
     app.skinName = "Amberline";
     app.author = "The Vornadesk authors";
     app.description =
-        "A warm amber sample skin: a rounded, glossy caption with crisp one-pixel borders, cream menus, "
-        "caption and push buttons, a toolbar, status, progress and scroll bars, and the edit and list controls.";
+        "A warm amber sample skin: a rounded, glossy caption with crisp one-pixel borders, cream menus and "
+        "buttons, and every kind of bar, control, switch and container a skin can dress, each in its states.";
     const struct {
         const char* key;
         Color colour;
@@ -266,7 +269,9 @@ int main(int argc, char** argv) {
         AddPicture(doc, kButtonPicture, EncodeBmp(ButtonPicture(kButtonAmber))) &&
         AddPicture(doc, kCreamButtonPicture, EncodeBmp(ButtonPicture(kButtonCream)));
     if (!pictures) return 2;
-    for (const NamedPicture& picture : ControlPictures())
+    std::vector<NamedPicture> more = ControlPictures();
+    for (NamedPicture& picture : SwitchPictures()) more.push_back(std::move(picture));
+    for (const NamedPicture& picture : more)
         if (!AddPicture(doc, picture.name, EncodePng(picture.image))) return 2;
 
     std::string error;
@@ -292,7 +297,7 @@ int main(int argc, char** argv) {
     DescribeButton(*cream, kButtonCream);
     DescribeToolWindow(*palette);
     DescribeCaptionButton(*paletteClose, palette->ID, kPaletteClose);
-    if (!AddControls(doc, &error)) {
+    if (!AddControls(doc, &error) || !AddSwitchesAndContainers(doc, frame->ID, &error)) {
         std::fprintf(stderr, "make_sample: %s\n", error.c_str());
         return 2;
     }

@@ -2,44 +2,19 @@
 
 #include <QString>
 
-#include <algorithm>
-#include <iterator>
-
 #include "Helpers/SkinBase.h"
 #include "Resource/ResObjects/ResFrame.h"
 #include "Resource/SkinDocument.h"
 #include "platform/ArrowGlyphs.h"
 #include "platform/DrawText.h"
-#include "platform/FrameControls.h"
 #include "platform/FrameEdges.h"
 #include "platform/QtConvert.h"
 #include "platform/SystemColors.h"
+#include "preview/FrameParts.h"
 #include "preview/PreviewCommon.h"
 
 namespace vd::preview {
 namespace {
-
-// The caption band painted when the frame has no caption picture yet.
-constexpr Color kFallbackCaptionColor{0, 86, 232};
-
-// The four sample menus of the menu bar and the state picture each one shows.
-struct MenuBarSample {
-    const char* caption;
-    int state;  // index into the frame's menu bar item states
-};
-constexpr MenuBarSample kMenuBarSamples[] = {{"File", 0}, {"Edit", 1}, {"View", 3}, {"Window", 2}};
-constexpr int kMenuBarItemWidth = 50;
-constexpr int kEditSample = 1;
-// Where the popup hangs from when the "Edit" sample has no picture to draw.
-constexpr Rect kPopupAnchorFallback{10, 0, 100, 40};
-
-// The minimised child window in the client's bottom-left corner.
-constexpr int kChildWidth = 160;
-constexpr int kChildMinHeight = 27;
-constexpr int kChildIconLeft = 5;
-constexpr int kChildTextLeft = 22;
-constexpr int kChildTextRight = 107;
-constexpr int kIconSize = 16;
 
 // The popup menu's commands; text style indexes are those of SkinPopupMenu::text.
 enum PopupStyle { kTextNormal = 0, kTextHighlighted = 1, kTextDisabled = 2, kTextDefault = 3 };
@@ -62,91 +37,6 @@ constexpr int kPopupWidth = 180;
 constexpr int kPopupCommandRows = 6;
 
 QRect Ltrb(int left, int top, int right, int bottom) { return ToQRect(Rect{left, top, right, bottom}); }
-
-bool IsMainCaptionButton(int type) { return (type >= 0 && type <= 5) || type == 9; }
-
-// The window's borders, the caption and the areas inside them for one preview size.
-struct FrameLayout {
-    QRect left, right, caption, bottom, menuBar, client;
-
-    FrameLayout(const SkinFrame& f, int w, int h) {
-        const int lw = SliceWidth(f.activeLeft), rw = SliceWidth(f.activeRight);
-        const int th = SliceHeight(f.activeTop), bh = SliceHeight(f.activeBottom);
-        // HorzFit lets caption and bottom border span the width, VertFit the side borders the height.
-        const bool sidesBetween = f.defaultDraw == 0;
-        const bool captionBetween = f.defaultDraw == 1;
-        left = sidesBetween ? Ltrb(0, th, lw, h - bh) : Ltrb(0, 0, lw, h);
-        right = sidesBetween ? Ltrb(w - rw, th, w, h - bh) : Ltrb(w - rw, 0, w, h);
-        caption = captionBetween ? Ltrb(lw, 0, w - rw, th) : Ltrb(0, 0, w, th);
-        bottom = captionBetween ? Ltrb(lw, h - bh, w - rw, h) : Ltrb(0, h - bh, w, h);
-        const int mh = Bounded(f.menuBarHeight);
-        menuBar = Ltrb(lw, th, w - rw, th + mh);
-        client = Ltrb(lw, th + mh, w - rw, h - bh);
-    }
-};
-
-void DrawCaption(QPainter& painter, const SkinFrame& f, const QRect& caption) {
-    DrawImageRef(painter, caption, f.activeTop);
-    // The name and icon are shown even before a caption picture exists, over the fallback band.
-    const QString name = QString::fromStdString(f.Caption);
-    DrawStyledText(painter, name, caption, f.captionFont, f.captionActive);
-    if (!f.drawIcon) return;
-    const int offset = Bounded(f.iconLeftOffset);
-    int x = caption.x() + offset;
-    if (f.snapCaptionText) {
-        QRect text;
-        DrawStyledText(painter, name, caption, f.captionFont, f.captionActive, &text, false);
-        x = text.x() - offset - kIconSize;
-    }
-    DrawApplicationIcon(painter, x, caption.y() + (caption.height() - kIconSize) / 2);
-}
-
-// Close, restore and minimise at the menu bar's right end, from right to left.
-void DrawMdiButtons(QPainter& painter, const SkinFrame& f, const QRect& menuBar) {
-    const SkinImageBase& close = f.mdiClose[0];
-    const SkinImageBase& restore = f.mdiRestore[0];
-    const SkinImageBase& minimise = f.mdiMin[0];
-    const int height = SliceHeight(close);
-    const int top = menuBar.y() + (menuBar.height() - height) / 2;
-    const int closeRight = menuBar.x() + menuBar.width() - Bounded(f.menuBarBk.rightWidth);
-    const int closeLeft = closeRight - SliceWidth(close);
-    const int restoreRight = closeLeft - 2;
-    const int restoreLeft = restoreRight - SliceWidth(restore);
-    const int minimiseLeft = restoreLeft - SliceWidth(minimise);
-    DrawImageRef(painter, Ltrb(closeLeft, top, closeRight, top + height), close);
-    DrawImageRef(painter, Ltrb(restoreLeft, top, restoreRight, top + height), restore);
-    DrawImageRef(painter, Ltrb(minimiseLeft, top, restoreLeft, top + height), minimise);
-}
-
-// Draws the four sample menus; returns the rectangle the popup menu hangs from.
-QRect DrawMenuBarItems(QPainter& painter, const SkinFrame& f, const QRect& menuBar) {
-    QRect popupAnchor = ToQRect(kPopupAnchorFallback);
-    const int space = Bounded(f.menuBarItemSpace);
-    const int itemHeight = Bounded(f.menuBarItemHeight);
-    const int firstLeft = menuBar.x() + Bounded(f.menuBarBk.leftWidth) + space;
-    const int top = menuBar.y() + (menuBar.height() - itemHeight) / 2;
-    for (int i = 0; i < static_cast<int>(std::size(kMenuBarSamples)); ++i) {
-        const MenuBarSample& sample = kMenuBarSamples[i];
-        const QRect item(firstLeft + i * (space + kMenuBarItemWidth), top, kMenuBarItemWidth, itemHeight);
-        if (!DrawImageRef(painter, item, f.menuBarItemImages[sample.state])) continue;
-        DrawStyledText(painter, QString::fromLatin1(sample.caption), item, f.menuBarFont,
-                       f.menuBarItemStyles[sample.state]);
-        if (i == kEditSample) popupAnchor = item;
-    }
-    return popupAnchor;
-}
-
-void DrawMinimisedChild(QPainter& painter, const CSkinDocument& doc, const SkinFrame& f, const QRect& client) {
-    const int height = std::max(SliceHeight(f.activeMinCaption), kChildMinHeight);
-    const int left = client.x(), bottom = client.y() + client.height();
-    const QRect child = Ltrb(left, bottom - height, left + kChildWidth, bottom);
-    DrawImageRef(painter, child, f.activeMinCaption);
-    DrawChildWindowIcon(painter, left + kChildIconLeft, child.y() + (height - kIconSize) / 2);
-    DrawStyledText(painter, QStringLiteral("Corvalet1"),
-                   Ltrb(left + kChildTextLeft, child.y(), left + kChildTextRight, bottom), f.minCaptionFont,
-                   f.minCaptionActive);
-    DrawCaptionButtons(painter, doc, f.ID, child, IsMinimisedCaptionButton);
-}
 
 void DrawSubMenuArrow(QPainter& painter, const SkinPopupMenu& menu, const QRect& item) {
     const int w = SliceWidth(menu.arrow), h = SliceHeight(menu.arrow);
@@ -200,22 +90,8 @@ void DrawFramePreview(QPainter& painter, const PreviewContext& ctx) {
     const SystemEnvironment& env = ctx.doc.Env();
     const FrameLayout layout(f, w, h);
 
-    // Until every border has a picture, a plain raised window stands in for the missing ones.
-    if (!NamesPicture(f.activeLeft) || !NamesPicture(f.activeRight) || !NamesPicture(f.activeTop) ||
-        !NamesPicture(f.activeBottom)) {
-        QRect whole(0, 0, w, h);
-        DrawFrameControl(painter, whole, DFC_BUTTON, DFCS_BUTTONPUSH, env);
-    }
-    if (!NamesPicture(f.activeTop))
-        painter.fillRect(Ltrb(2, 2, w - 2, SliceHeight(f.activeTop)), ToQColor(kFallbackCaptionColor));
-
-    DrawImageRef(painter, layout.left, f.activeLeft);
-    DrawImageRef(painter, layout.right, f.activeRight);
-    DrawCaption(painter, f, layout.caption);
-    DrawImageRef(painter, layout.bottom, f.activeBottom);
-    DrawImageRef(painter, layout.menuBar, f.menuBarBk);
-    DrawMdiButtons(painter, f, layout.menuBar);
-    const QRect popupAnchor = DrawMenuBarItems(painter, f, layout.menuBar);
+    DrawFrameWindow(painter, env, f, layout, ctx.size, QString::fromStdString(f.Caption), f.drawIcon);
+    const QRect popupAnchor = DrawFrameMenuBar(painter, f, layout.menuBar, true);
     if (!DrawImageRef(painter, layout.client, f.backgroundImage))
         painter.fillRect(layout.client, ToQColor(f.background));
     DrawMinimisedChild(painter, ctx.doc, f, layout.client);

@@ -6,19 +6,28 @@
 
 #include "Resource/ResObjects/ResToolWindow.h"
 #include "Resource/SkinDocument.h"
+#include "preview/BarFillPreview.h"
 #include "preview/ButtonPreview.h"
+#include "preview/CheckMarkPreview.h"
+#include "preview/ClientPreview.h"
 #include "preview/ControlPreview.h"
+#include "preview/DialogPreview.h"
 #include "preview/EditControlPreview.h"
 #include "preview/FramePreview.h"
 #include "preview/FreeFramePreview.h"
+#include "preview/GroupBoxPreview.h"
 #include "preview/HeaderPreview.h"
 #include "preview/ListBoxPreview.h"
 #include "preview/PreviewCommon.h"
 #include "preview/ProgressPreview.h"
 #include "preview/ScrollBarPreview.h"
+#include "preview/SpinPreview.h"
+#include "preview/StaticPreview.h"
 #include "preview/StatusBarPreview.h"
+#include "preview/TabCtrlPreview.h"
 #include "preview/ToolBarPreview.h"
 #include "preview/ToolWindowPreview.h"
+#include "preview/TrackbarPreview.h"
 
 namespace vd::preview {
 namespace {
@@ -62,6 +71,27 @@ std::vector<PreviewKind> MakeKinds() {
     kinds.push_back({5000, 1000, "statusbar", DrawStatusBarPreview, StatusBarPreviewSize, nullptr, {}});
     kinds.push_back({6000, 1000, "progress", DrawProgressPreview, ProgressPreviewSize, nullptr,
                      {ProgressPositionSelector()}});
+    kinds.push_back({20000, 1000, "controlbar", DrawBarFillPreview, BarFillPreviewSize, nullptr, {}});
+    kinds.push_back({21000, 1000, "rebar", DrawBarFillPreview, BarFillPreviewSize, nullptr, {}});
+    kinds.push_back({22000, 1000, "groupbox", DrawGroupBoxPreview, GroupBoxPreviewSize, nullptr, {}});
+    kinds.push_back({23000, 1000, "static", DrawStaticPreview, StaticPreviewSize, nullptr, {}});
+    kinds.push_back({12000, 1000, "checkbox", DrawCheckBoxPreview,
+                     [](const CSkinDocument&, const SkinResStruct&) { return kCheckMarkPreviewSize; }, nullptr,
+                     {CheckBoxStateSelector()}});
+    kinds.push_back({13000, 1000, "radiobox", DrawRadioBoxPreview,
+                     [](const CSkinDocument&, const SkinResStruct&) { return kCheckMarkPreviewSize; }, nullptr,
+                     {RadioBoxStateSelector()}});
+    kinds.push_back({15000, 1000, "spin", DrawSpinPreview,
+                     [](const CSkinDocument&, const SkinResStruct&) { return kSpinPreviewSize; }, nullptr,
+                     {SpinStateSelector()}});
+    kinds.push_back({14000, 1000, "trackbar", DrawTrackbarPreview,
+                     [](const CSkinDocument&, const SkinResStruct&) { return kTrackbarPreviewSize; }, nullptr,
+                     {TrackbarPositionSelector()}});
+    kinds.push_back({16000, 1000, "tabctrl", DrawTabCtrlPreview,
+                     [](const CSkinDocument&, const SkinResStruct&) { return kTabCtrlPreviewSize; }, nullptr,
+                     {TabOrientationSelector()}});
+    kinds.push_back({19000, 1000, "client", DrawClientPreview, ClientPreviewSize, nullptr, {}});
+    kinds.push_back({24000, 1000, "dialog", DrawDialogPreview, DialogPreviewSize, nullptr, {}});
     return kinds;
 }
 

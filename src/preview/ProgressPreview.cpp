@@ -15,6 +15,7 @@
 #include "platform/FrameEdges.h"
 #include "platform/QtConvert.h"
 #include "preview/ControlPreview.h"
+#include "preview/DrawTypeFill.h"
 #include "preview/PreviewCommon.h"
 
 namespace vd::preview {
@@ -25,23 +26,10 @@ namespace {
 constexpr Color kPlainForeground{49, 106, 197};
 // Widths and precisions in the text pattern: two digits at most.
 constexpr int kMaxFormatNumber = 99;
-// A step beyond a channel's whole range changes nothing more, and keeps the sums in range.
-constexpr int kMaxStep = 255;
 
 // Fills only what is left of rect, so a part narrower than its inset draws nothing.
 void FillPlain(QPainter& painter, const QRect& rect, Color color) {
     if (!rect.isEmpty()) painter.fillRect(rect, ToQColor(color));
-}
-
-// The bar's colour fills by draw type: 1 a vertical gradient, 2 the stepped fill (rings shrinking across
-// the bar, lighter towards its middle), anything else a horizontal gradient.
-void FillByDrawType(QPainter& painter, const QRect& rect, Color start, Color end, int drawType, int step) {
-    if (rect.isEmpty()) return;
-    switch (drawType) {
-    case 1: FillGradient(painter, rect, start, end, false); break;
-    case 2: FillStepped(painter, rect, start, false, false, std::clamp(step, -kMaxStep, kMaxStep)); break;
-    default: FillGradient(painter, rect, start, end, true); break;
-    }
 }
 
 // One sample bar in its own coordinates: length x thickness, filled from the left. Returns whether the

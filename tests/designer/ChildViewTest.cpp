@@ -24,6 +24,7 @@
 #include "designer/PropertyArea.h"
 #include "designer/pages/ResObjProperty.h"
 #include "designer/propertygrid/PropertyGrid.h"
+#include "designer/undo/EditObjectCommand.h"
 #include "designer/propertygrid/PropertyItem.h"
 
 namespace {
@@ -90,9 +91,18 @@ TEST_F(ChildViewTest, DraggingTheRightGripChangesThePreviewOnly) {
     EXPECT_EQ(page->PreviewRect().Width(), 340);
 }
 
-TEST_F(ChildViewTest, ANewStoredSizeFromTheGridReopensThePreviewAndItsUndoGoesBack) {
+// An undoable change of a dialog's stored preview size, as any command that rewrites the record makes one.
+void SetStoredSize(SkinSession& session, int id, QSize size) {
+    ASSERT_TRUE(EditObjectCommand::Push(session, id, QStringLiteral("Change size"), [size](SkinResStruct& r) {
+        auto& dialog = static_cast<SkinDialog&>(r);
+        dialog.previewWidth = size.width();
+        dialog.previewHeight = size.height();
+    }));
+}
+
+TEST_F(ChildViewTest, ANewStoredSizeReopensThePreviewAndItsUndoGoesBack) {
     CProjectArea* tree = m_frame->ProjectArea();
-    const int bar = tree->CreateObject(24000);  // a dialog's page still shows its stored size in the grid
+    const int bar = tree->CreateObject(24000);  // a dialog previews at its stored size
     tree->OpenObject(bar);
     QCoreApplication::processEvents();
     CChildView* view = m_frame->View();
@@ -100,10 +110,7 @@ TEST_F(ChildViewTest, ANewStoredSizeFromTheGridReopensThePreviewAndItsUndoGoesBa
     ASSERT_EQ(page->PreviewRect().Width(), 300);
     DragRightGrip(view, 10);
     ASSERT_EQ(page->PreviewRect().Width(), 320);
-    vd::PropertyGrid* grid = m_frame->PropertyArea()->Grid();
-    vd::PropertyItem* size = grid->findItem(QStringLiteral("PreviewSize"));
-    ASSERT_TRUE(size);
-    ASSERT_TRUE(grid->commitValue(size, QSize(250, 150)));
+    SetStoredSize(m_frame->Session(), bar, QSize(250, 150));
     EXPECT_EQ(page->PreviewRect().Width(), 250);
     EXPECT_EQ(page->PreviewRect().Height(), 150);
     m_frame->Session().UndoStack().undo();
@@ -159,8 +166,8 @@ TEST_F(ChildViewTest, AClickOnAnotherObjectOfTheKindLeavesThePreviewOnTheShownOn
     EXPECT_EQ(a->previewWidth, 300);
     EXPECT_EQ(b->previewWidth, 300);
     EXPECT_EQ(m_frame->Session().UndoStack().count(), steps);
-    // A grid edit of the other object's stored size leaves the shown preview alone.
-    ASSERT_TRUE(grid->commitValue(grid->findItem(QStringLiteral("PreviewSize")), QSize(120, 90)));
+    // A change of the other object's stored size leaves the shown preview alone.
+    SetStoredSize(m_frame->Session(), other, QSize(120, 90));
     EXPECT_EQ(b->previewWidth, 120);
     EXPECT_EQ(a->previewWidth, 300);
     EXPECT_EQ(page->PreviewRect().Width(), 320);

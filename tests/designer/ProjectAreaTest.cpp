@@ -249,19 +249,21 @@ TEST_F(ProjectAreaTest, GridEditChangesRecordTreeTextAndModifiedState) {
     EXPECT_FALSE(m_frame->Session().IsModified());
 }
 
-TEST_F(ProjectAreaTest, PreviewSizeEditIsOneUndoStep) {
-    // A kind whose page shows the generic "General" category with the stored preview size.
-    const int check = m_tree->CreateObject(12000);
-    m_tree->ShowProperties(check);
-    vd::PropertyItem* size = Grid()->findItem(QStringLiteral("PreviewSize"));
-    ASSERT_TRUE(size);
-    const int before = Undo().count();
-    const QSize original = m_frame->Pages().ByTypeBase(12000)->PreviewSize();
-    ASSERT_TRUE(Grid()->commitValue(size, QSize(120, 40)));
-    EXPECT_EQ(Undo().count(), before + 1);
-    EXPECT_EQ(m_frame->Pages().ByTypeBase(12000)->PreviewSize(), QSize(120, 40));
-    Undo().undo();
-    EXPECT_EQ(m_frame->Pages().ByTypeBase(12000)->PreviewSize(), original);
+TEST_F(ProjectAreaTest, EveryKindsGeneralCategoryNamesTheObjectOnly) {
+    // A preview's size is the page's or the stored one, never a row: grip drags change the view only.
+    // (A frame's "General" holds its ResourceID alone: its name is the caption's row.)
+    for (int base : {2000, 4000, 5000, 6000, 7000, 8000, 9000, 10000, 11000, 12000, 13000, 14000, 15000,
+                     16000, 18000, 19000, 20000, 21000, 22000, 23000, 24000, 25000, 26000, 27000, 29000}) {
+        const int id = m_tree->CreateObject(base);
+        ASSERT_GT(id, 0) << base;
+        m_tree->ShowProperties(id);
+        vd::PropertyItem* general = Grid()->findItem(QStringLiteral("General"));
+        ASSERT_TRUE(general) << base;
+        QStringList rows;
+        for (int i = 0; i < general->childCount(); ++i) rows << general->child(i)->caption();
+        EXPECT_EQ(rows, QStringList({"ResourceID", "Name"})) << base;
+        EXPECT_EQ(Grid()->findItem(QStringLiteral("PreviewSize")), nullptr) << base;
+    }
 }
 
 TEST_F(ProjectAreaTest, NamesAreCutToTheirByteLimit) {

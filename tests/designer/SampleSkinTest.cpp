@@ -21,18 +21,29 @@
 #include "Helpers/EnBitmap.h"
 #include "Resource/ResObjects/ResApp.h"
 #include "Resource/ResObjects/ResButton.h"
+#include "Resource/ResObjects/ResCheckBox.h"
+#include "Resource/ResObjects/ResClient.h"
 #include "Resource/ResObjects/ResComboBox.h"
+#include "Resource/ResObjects/ResControlBar.h"
+#include "Resource/ResObjects/ResDialog.h"
+#include "Resource/ResObjects/ResFontFile.h"
 #include "Resource/ResObjects/ResFrame.h"
+#include "Resource/ResObjects/ResFreeFrame.h"
+#include "Resource/ResObjects/ResGroupBox.h"
 #include "Resource/ResObjects/ResHeader.h"
 #include "Resource/ResObjects/ResIPAddress.h"
 #include "Resource/ResObjects/ResListBox.h"
 #include "Resource/ResObjects/ResPicture.h"
 #include "Resource/ResObjects/ResProgressBar.h"
 #include "Resource/ResObjects/ResScrollBar.h"
+#include "Resource/ResObjects/ResSpin.h"
+#include "Resource/ResObjects/ResStatic.h"
 #include "Resource/ResObjects/ResStatusBar.h"
 #include "Resource/ResObjects/ResSysButton.h"
+#include "Resource/ResObjects/ResTabCtrl.h"
 #include "Resource/ResObjects/ResToolBar.h"
 #include "Resource/ResObjects/ResToolWindow.h"
+#include "Resource/ResObjects/ResTrackBar.h"
 #include "Resource/SkinDocument.h"
 #include "Resource/TextUtil.h"
 #include "SampleResource.h"
@@ -112,6 +123,23 @@ void VisitControlImages(const CSkinDocument& doc, Visit& visit) {
     ForEachImage(doc.Edits(), visit);
     ForEachImage(doc.Datetimes(), visit);
     ForEachImage(doc.ListBoxes(), visit);
+}
+
+// The switches and containers, and the free-form window.
+template <class Visit>
+void VisitSwitchImages(const CSkinDocument& doc, Visit& visit) {
+    ForEachImage(doc.CheckBoxes(), visit);
+    ForEachImage(doc.RadioBoxes(), visit);
+    ForEachImage(doc.TrackBars(), visit);
+    ForEachImage(doc.Spins(), visit);
+    ForEachImage(doc.TabCtrls(), visit);
+    ForEachImage(doc.Clients(), visit);
+    ForEachImage(doc.ControlBars(), visit);
+    ForEachImage(doc.ReBars(), visit);
+    ForEachImage(doc.GroupBoxes(), visit);
+    ForEachImage(doc.Statics(), visit);
+    ForEachImage(doc.Dialogs(), visit);
+    ForEachImage(doc.FreeFrames(), visit);
 }
 
 bool IsKey(const CEnBitmap& image, int x, int y) {
@@ -378,8 +406,10 @@ TEST(SampleSkin, EveryImageNamesAPictureThatDecodesAndEveryPictureIsUsed) {
     const int buttonImages = check.named - frameImages - captionButtonImages;
     ForEachImage(doc->ToolWindows(), check);
     const int toolWindowImages = check.named - frameImages - captionButtonImages - buttonImages;
-    // The bars and controls name a picture in every image they have (SampleControlsTest below checks that).
+    // The bars, controls, switches and containers name a picture in every image they have (the tests below
+    // check that).
     VisitControlImages(*doc, check);
+    VisitSwitchImages(*doc, check);
     EXPECT_GE(frameImages, 40);             // borders, captions, menu bar, MDI buttons, popup menu
     EXPECT_EQ(captionButtonImages, 6 * 14);  // seven faces and seven glyphs each: five on the frame, one on the palette
     EXPECT_EQ(buttonImages, 2 * 5);
@@ -801,6 +831,262 @@ TEST(SampleControls, EveryPreviewShowsTheControlInEveryState) {
                 looks.insert(std::move(pixels));
             }
             EXPECT_EQ(looks.size(), selector.options.size());
+        }
+    }
+}
+
+// ---------------------------------------------------------------------------------------------------------
+// The switches and containers, and the sample as a whole
+
+namespace switches {
+
+// The records of the kinds added last, by collection.
+std::vector<const CResourceBase*> Collections(const CSkinDocument& doc) {
+    return {&doc.CheckBoxes(), &doc.RadioBoxes(), &doc.TrackBars(),   &doc.Spins(),
+            &doc.TabCtrls(),   &doc.Clients(),    &doc.ControlBars(), &doc.ReBars(),
+            &doc.GroupBoxes(), &doc.Statics(),    &doc.Dialogs(),     &doc.FreeFrames()};
+}
+
+std::vector<QRgb> Pixels(const QImage& image) {
+    const QImage rgb = image.convertToFormat(QImage::Format_RGB32);
+    std::vector<QRgb> out;
+    for (int y = 0; y < rgb.height(); ++y)
+        for (int x = 0; x < rgb.width(); ++x) out.push_back(rgb.pixel(x, y));
+    return out;
+}
+
+// How many of the sets' rectangles look different from each other.
+template <size_t N>
+size_t DistinctLooks(const std::array<SkinImageBase, N>& images) {
+    std::set<std::vector<uint32_t>> looks;
+    for (const SkinImageBase& image : images) looks.insert(RectPixels(image));
+    return looks.size();
+}
+
+// Mirrored left to right (`across`) or top to bottom.
+bool Mirrors(const SkinImageBase& a, const SkinImageBase& b, bool across) {
+    if (Width(a) != Width(b) || Height(a) != Height(b) || !a.image || !b.image) return false;
+    for (int y = 0; y < Height(a); ++y)
+        for (int x = 0; x < Width(a); ++x) {
+            uint8_t pa[4] = {}, pb[4] = {};
+            a.image->PixelBGRA(a.left + x, a.top + y, pa);
+            const int mx = across ? Width(a) - 1 - x : x, my = across ? y : Height(a) - 1 - y;
+            b.image->PixelBGRA(b.left + mx, b.top + my, pb);
+            if (std::tie(pa[0], pa[1], pa[2]) != std::tie(pb[0], pb[1], pb[2])) return false;
+        }
+    return true;
+}
+
+}  // namespace switches
+
+// Every kind of object a skin can hold (all collections but the pictures and font files, which are data the
+// objects use) has an object in the sample: 28 kinds, each with a preview but the application and the
+// caption buttons (which show on their frame's preview).
+TEST(SampleSkin, HoldsAnObjectOfEveryKind) {
+    const auto doc = OpenSample();
+    ASSERT_TRUE(doc);
+    const std::set<int> kinds = {2000,  3000,  3500,  4000,  5000,  6000,  7000,  8000,  9000,  10000,
+                                 11000, 12000, 13000, 14000, 15000, 16000, 17000, 18000, 19000, 20000,
+                                 21000, 22000, 23000, 24000, 25000, 26000, 27000, 29000};
+    ASSERT_EQ(kinds.size(), 28u);
+    std::set<int> seen;
+    for (const auto& collection : doc->Collections()) {
+        const int base = collection->BaseId();
+        if (collection.get() == &doc->Pictures() || collection.get() == &doc->FontFiles()) continue;
+        SCOPED_TRACE(collection->SectionName());
+        EXPECT_GE(collection->Count(), 1u);
+        if (collection->Count() > 0) seen.insert(base);
+        if (base != 17000 && base != 3500) EXPECT_NE(vd::preview::FindPreviewKind(base + 1), nullptr);
+    }
+    EXPECT_EQ(seen, kinds);
+}
+
+TEST(SampleSwitches, EachKindHasOneObjectUnderItsName) {
+    const auto doc = OpenSample();
+    ASSERT_TRUE(doc);
+    controls::ExpectOneNamed(doc->CheckBoxes(), "AmberCheckBox");
+    controls::ExpectOneNamed(doc->RadioBoxes(), "AmberRadio");
+    controls::ExpectOneNamed(doc->TrackBars(), "AmberTrackbar");
+    controls::ExpectOneNamed(doc->Spins(), "AmberSpin");
+    controls::ExpectOneNamed(doc->TabCtrls(), "AmberTabs");
+    controls::ExpectOneNamed(doc->Clients(), "AmberClient");
+    controls::ExpectOneNamed(doc->ControlBars(), "AmberControlBar");
+    controls::ExpectOneNamed(doc->ReBars(), "AmberReBar");
+    controls::ExpectOneNamed(doc->GroupBoxes(), "AmberGroup");
+    controls::ExpectOneNamed(doc->Statics(), "AmberStatic");
+    controls::ExpectOneNamed(doc->Dialogs(), "AmberDialog");
+    controls::ExpectOneNamed(doc->FreeFrames(), "AmberShape");
+}
+
+TEST(SampleSwitches, EveryImageNamesAPictureOfTheSample) {
+    const auto doc = OpenSample();
+    ASSERT_TRUE(doc);
+    const std::set<std::string> none;
+    EXPECT_EQ(controls::UnnamedImages(doc->CheckBoxes()), none);
+    EXPECT_EQ(controls::UnnamedImages(doc->RadioBoxes()), none);
+    EXPECT_EQ(controls::UnnamedImages(doc->TrackBars()), none);
+    EXPECT_EQ(controls::UnnamedImages(doc->Spins()), none);
+    EXPECT_EQ(controls::UnnamedImages(doc->TabCtrls()), none);
+    EXPECT_EQ(controls::UnnamedImages(doc->Clients()), none);
+    EXPECT_EQ(controls::UnnamedImages(doc->ControlBars()), none);
+    EXPECT_EQ(controls::UnnamedImages(doc->ReBars()), none);
+    EXPECT_EQ(controls::UnnamedImages(doc->GroupBoxes()), none);
+    EXPECT_EQ(controls::UnnamedImages(doc->Statics()), none);
+    EXPECT_EQ(controls::UnnamedImages(doc->Dialogs()), none);
+    EXPECT_EQ(controls::UnnamedImages(doc->FreeFrames()), none);
+    ImageCheck check(*doc);
+    VisitSwitchImages(*doc, check);
+    // Check box: three marks of four states; radio box: two. Trackbar: four channels and six thumbs of five
+    // states. Spin: eight sets of four. Tabs: per orientation five items and two strips. Then the client's,
+    // control bar's, rebar's (with its gripper), group box's (two pairs), static's (a pair), dialog's and the
+    // free-form window's two.
+    EXPECT_EQ(check.named, 3 * 4 + 2 * 4 + (4 + 6 * 5) + 8 * 4 + 4 * (5 + 2) + 1 + 1 + 2 + 4 + 2 + 1 + 2);
+}
+
+// Each state of a mark, thumb, spin button and tab has its own look, and the parts drawn once and turned
+// for another direction are exactly the turned pixels, so all directions look alike.
+TEST(SampleSwitches, StatesLookDifferentAndTurnedPartsMatch) {
+    const auto doc = OpenSample();
+    ASSERT_TRUE(doc);
+    const SkinCheckBox& check = *doc->CheckBoxes().At(0);
+    for (const auto* set : {&check.unchecked, &check.checked, &check.halfChecked}) EXPECT_EQ(switches::DistinctLooks(set->images), 4u);
+    for (size_t s = 0; s < 4; ++s) {
+        EXPECT_NE(RectPixels(check.unchecked.images[s]), RectPixels(check.checked.images[s])) << s;
+        EXPECT_NE(RectPixels(check.checked.images[s]), RectPixels(check.halfChecked.images[s])) << s;
+        EXPECT_NE(check.unchecked.styles[s], SkinTextStyle{}) << s;
+    }
+    EXPECT_EQ(check.showText, 1);
+    const SkinRadioBox& radio = *doc->RadioBoxes().At(0);
+    EXPECT_EQ(switches::DistinctLooks(radio.checked.images), 4u);
+    for (size_t s = 0; s < 4; ++s) {
+        EXPECT_NE(RectPixels(radio.unchecked.images[s]), RectPixels(radio.checked.images[s])) << s;
+        // Round: the corners of the box are cut out.
+        ASSERT_TRUE(radio.checked.images[s].image);
+        EXPECT_TRUE(IsKey(*radio.checked.images[s].image, radio.checked.images[s].left, radio.checked.images[s].top));
+    }
+
+    const SkinTrackbar& track = *doc->TrackBars().At(0);
+    for (const auto* set : {&track.thumbHorz, &track.thumbVert, &track.thumbUp, &track.thumbDown, &track.thumbLeft,
+                            &track.thumbRight})
+        EXPECT_EQ(switches::DistinctLooks(set->images), 5u);
+    EXPECT_TRUE(controls::Transposes(track.horzChannel[0], track.vertChannel[0]));
+    EXPECT_TRUE(controls::Transposes(track.horzChannel[1], track.vertChannel[1]));
+    EXPECT_NE(RectPixels(track.horzChannel[0]), RectPixels(track.horzChannel[1]));
+    for (size_t s = 0; s < 5; ++s) {
+        SCOPED_TRACE(s);
+        EXPECT_TRUE(controls::Transposes(track.thumbHorz.images[s], track.thumbVert.images[s]));
+        EXPECT_TRUE(controls::Transposes(track.thumbUp.images[s], track.thumbLeft.images[s]));
+        EXPECT_TRUE(controls::Transposes(track.thumbDown.images[s], track.thumbRight.images[s]));
+        // The pointed thumb's tip is one pixel wide: the top row's ends are cut out, its middle is not.
+        const SkinImageBase& up = track.thumbUp.images[s];
+        ASSERT_TRUE(up.image);
+        EXPECT_TRUE(IsKey(*up.image, up.left, up.top));
+        EXPECT_FALSE(IsKey(*up.image, (up.left + up.right) / 2, up.top));
+        EXPECT_FALSE(IsKey(*up.image, (up.left + up.right) / 2, up.bottom - 1));
+    }
+    // The channel is thinner than the thumbs that ride on it.
+    EXPECT_LT(Height(track.horzChannel[0]), Height(track.thumbHorz.images[0]));
+    EXPECT_LT(Width(track.vertChannel[0]), Width(track.thumbVert.images[0]));
+
+    const SkinSpin& spin = *doc->Spins().At(0);
+    const std::pair<const SkinStateImageSet<4>*, const SkinStateImageSet<4>*> buttons[] = {
+        {&spin.leftBtn, &spin.leftArrow}, {&spin.rightBtn, &spin.rightArrow},
+        {&spin.upBtn, &spin.upArrow},     {&spin.downBtn, &spin.downArrow}};
+    for (const auto& [face, arrow] : buttons) {
+        EXPECT_EQ(switches::DistinctLooks(face->images), 4u);
+        for (size_t s = 0; s < 4; ++s) {
+            EXPECT_TRUE(controls::FitsInside(arrow->images[s], face->images[s])) << s;
+            EXPECT_TRUE(HasVisiblePixel(arrow->images[s])) << s;
+        }
+    }
+
+    const SkinTabCtrl& tabs = *doc->TabCtrls().At(0);
+    for (size_t side = 0; side < 4; ++side) {
+        SCOPED_TRACE(side);
+        EXPECT_EQ(switches::DistinctLooks(tabs.sides[side].items.images), 5u);
+        EXPECT_NE(RectPixels(tabs.sides[side].backgroundNormal), RectPixels(tabs.sides[side].backgroundDisabled));
+    }
+    for (size_t s = 0; s < 5; ++s) {
+        EXPECT_TRUE(switches::Mirrors(tabs.sides[0].items.images[s], tabs.sides[1].items.images[s], false)) << s;
+        EXPECT_TRUE(switches::Mirrors(tabs.sides[2].items.images[s], tabs.sides[3].items.images[s], true)) << s;
+    }
+}
+
+// The tab strips are as deep as their tabs plus the line and the page edge; the selected tab stands out by
+// its offsets; the group frame's caption band holds the caption; the static sits on the frame as the tree
+// creates statics under a frame, with a placement of its own.
+TEST(SampleSwitches, PartsFitTheirPreviews) {
+    const auto doc = OpenSample();
+    ASSERT_TRUE(doc);
+    const SkinTabCtrl& tabs = *doc->TabCtrls().At(0);
+    for (size_t side = 0; side < 4; ++side) {
+        SCOPED_TRACE(side);
+        const SkinTabSide& s = tabs.sides[side];
+        const bool horizontal = side < 2;
+        const int depth = horizontal ? Height(s.items.images[0]) : Width(s.items.images[0]);
+        EXPECT_EQ(horizontal ? Height(s.backgroundNormal) : Width(s.backgroundNormal), depth + 2);
+        EXPECT_GT(s.hOffsets[1], 0) << "the selected tab is wider than the others";
+        for (size_t state : {0u, 2u, 3u}) EXPECT_GE(s.vOffsets[state], s.vOffsets[1]);
+        // Captions fit across a tab: at least as long as a 12-pixel "Highlighted".
+        EXPECT_GE(horizontal ? Width(s.items.images[3]) : Width(s.items.images[3]), 70);
+    }
+
+    const SkinGroupBox& group = *doc->GroupBoxes().At(0);
+    for (size_t i = 0; i < 2; ++i) {
+        EXPECT_GE(group.group[i].topHeight, -group.font.height) << "the caption fits the band";
+        EXPECT_EQ(Height(group.box[i]), group.group[i].topHeight) << "the caption's pill fills the band";
+    }
+
+    ASSERT_EQ(doc->Frames().Count(), 1u);
+    const SkinStatic& label = *doc->Statics().At(0);
+    EXPECT_EQ(label.ownerFrameId, doc->Frames().At(0)->ID);
+    EXPECT_EQ(label.transparent, 0) << "its label background shows";
+    EXPECT_EQ(label.placement.horz.ignore, 0);
+    EXPECT_EQ(label.placement.vert.ignore, 0);
+    EXPECT_GT(label.placement.horz.sizeValue, 0);
+    EXPECT_GT(label.placement.vert.sizeValue, 0);
+
+    const SkinFreeFrame& shape = *doc->FreeFrames().At(0);
+    EXPECT_EQ(Width(shape.activeBk), shape.previewWidth) << "drawn unscaled";
+    EXPECT_EQ(Height(shape.activeBk), shape.previewHeight);
+    ASSERT_TRUE(shape.activeBk.image);
+    EXPECT_TRUE(IsKey(*shape.activeBk.image, shape.activeBk.left, shape.activeBk.top)) << "a rounded corner";
+}
+
+// Drawn through the previews, each of these objects looks different from a new object of its kind (which
+// has no pictures) in the same skin, and every value of its preview selector gives its own picture.
+TEST(SampleSwitches, EveryPreviewShowsItsPicturesInEverySelection) {
+    const auto doc = OpenSample();
+    ASSERT_TRUE(doc);
+    std::vector<const SkinResStruct*> records;
+    for (const CResourceBase* collection : switches::Collections(*doc))
+        for (const auto& item : collection->Items()) records.push_back(item.get());
+    ASSERT_EQ(records.size(), 12u);
+    for (const SkinResStruct* record : records) {
+        SCOPED_TRACE(record->Caption);
+        const vd::preview::PreviewKind* kind = vd::preview::FindPreviewKind(record->ID);
+        ASSERT_NE(kind, nullptr) << "no preview";
+        const QImage preview = vd::preview::RenderPreview(*doc, *record, {});
+        ASSERT_FALSE(preview.isNull());
+        EXPECT_GT(controls::PixelsOffTheGround(preview), preview.width() * preview.height() / 4);
+
+        const auto fresh = OpenSample();
+        ASSERT_TRUE(fresh);
+        std::string error;
+        const SkinResStruct* plain = fresh->NewItemOfType(record->ID - record->ID % 1000, &error);
+        ASSERT_NE(plain, nullptr) << error;
+        const QImage empty = vd::preview::RenderPreview(*fresh, *plain, {}, preview.size());
+        ASSERT_EQ(empty.size(), preview.size());
+        EXPECT_NE(switches::Pixels(preview), switches::Pixels(empty));
+
+        for (const vd::preview::SelectorInfo& selector : kind->selectors) {
+            std::vector<int> values;
+            for (const vd::preview::SelectorOption& option : selector.options) values.push_back(option.value);
+            if (values.empty()) values = {selector.minimum + 10, (selector.minimum + selector.maximum) / 2, selector.maximum - 10};
+            std::set<std::vector<QRgb>> looks;
+            for (int value : values)
+                looks.insert(switches::Pixels(vd::preview::RenderPreview(*doc, *record, {{selector.caption, value}})));
+            EXPECT_EQ(looks.size(), values.size()) << selector.caption;
         }
     }
 }

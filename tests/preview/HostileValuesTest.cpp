@@ -9,19 +9,27 @@
 
 #include "PreviewTestSupport.h"
 #include "Resource/ResObjects/ResButton.h"
+#include "Resource/ResObjects/ResCheckBox.h"
+#include "Resource/ResObjects/ResClient.h"
 #include "Resource/ResObjects/ResComboBox.h"
+#include "Resource/ResObjects/ResControlBar.h"
+#include "Resource/ResObjects/ResDialog.h"
 #include "Resource/ResObjects/ResFrame.h"
 #include "Resource/ResObjects/ResFreeFrame.h"
+#include "Resource/ResObjects/ResGroupBox.h"
 #include "Resource/ResObjects/ResHeader.h"
 #include "Resource/ResObjects/ResIPAddress.h"
 #include "Resource/ResObjects/ResListBox.h"
 #include "Resource/ResObjects/ResProgressBar.h"
 #include "Resource/ResObjects/ResScrollBar.h"
+#include "Resource/ResObjects/ResSpin.h"
 #include "Resource/ResObjects/ResStatic.h"
 #include "Resource/ResObjects/ResStatusBar.h"
+#include "Resource/ResObjects/ResTabCtrl.h"
 #include "Resource/ResObjects/ResSysButton.h"
 #include "Resource/ResObjects/ResToolBar.h"
 #include "Resource/ResObjects/ResToolWindow.h"
+#include "Resource/ResObjects/ResTrackBar.h"
 #include "Resource/SkinDocument.h"
 #include "preview/PreviewCommon.h"
 #include "preview/PreviewKind.h"
@@ -166,6 +174,84 @@ TEST_P(HostileValues, BarsAndControlsStillDraw) {
     ExpectKindRenders<CResEdit>(29000);
     ExpectKindRenders<CResDatetime>(25000);
     ExpectKindRenders<CResListBox>(27000);
+}
+
+// Control bars and rebars with every draw type and step extreme, group boxes and statics on their own.
+TEST_P(HostileValues, BarFillsGroupBoxesAndStaticsStillDraw) {
+    ExpectKindRenders<CResControlBar>(20000);
+    ExpectKindRenders<CResReBar>(21000);
+    ExpectKindRenders<CResGroupBox>(22000);
+    ExpectKindRenders<CResStatic>(23000);
+    // The same bars without a background picture, so the border and the fill are drawn.
+    const auto [a, b] = GetParam();
+    for (int type : {0, 1, 2, 3}) {
+        auto* bar = static_cast<SkinReBar*>(m_doc.NewItemOfType(21000));
+        ASSERT_TRUE(bar);
+        MakeHostile<CResReBar>(*bar, m_picture, a, b);
+        bar->background = SkinImageBase();
+        bar->drawType = type;
+        bar->step = b;
+        ExpectRenders(*bar, QSize(400, 250));
+    }
+}
+
+// Trackbars with every thumb picture hostile and the position at both extremes; tab controls on every
+// side, with every tab picture and text style hostile and the orientation out of range too.
+TEST_P(HostileValues, TrackbarsAndTabControlsStillDraw) {
+    const auto [a, b] = GetParam();
+    for (int position : {a, b}) {
+        auto* bar = static_cast<SkinTrackbar*>(m_doc.NewItemOfType(14000));
+        ASSERT_TRUE(bar);
+        MakeHostile<CResTrackBar>(*bar, m_picture, a, b);
+        for (SkinStateImageSet<5>* set :
+             {&bar->thumbHorz, &bar->thumbVert, &bar->thumbUp, &bar->thumbDown, &bar->thumbLeft, &bar->thumbRight})
+            for (SkinImageBase& image : set->images) Hostile(image, m_picture, a, b);
+        ExpectRenders(*bar, QSize(), {{"Postion", position}});
+        ExpectRenders(*bar, QSize(400, 250), {{"Postion", position}});
+    }
+    auto* tabs = static_cast<SkinTabCtrl*>(m_doc.NewItemOfType(16000));
+    ASSERT_TRUE(tabs);
+    MakeHostile<CResTabCtrl>(*tabs, m_picture, a, b);
+    for (SkinTabSide& side : tabs->sides) {
+        for (SkinImageBase& image : side.items.images) Hostile(image, m_picture, a, b);
+        for (SkinTextStyle& style : side.items.styles) Hostile(style, a, b);
+    }
+    tabs->showText = 1;
+    for (int orientation : {0, 1, 2, 3, a, b}) ExpectRenders(*tabs, QSize(), {{"Orientation", orientation}});
+}
+
+TEST_P(HostileValues, CheckMarksAndSpinsStillDraw) {
+    const auto [a, b] = GetParam();
+    for (int state : {a, b, 0, 1, 2, 3}) {
+        ExpectKindRenders<CResCheckBox>(12000, {{"State", state}});
+        ExpectKindRenders<CResRadioBox>(13000, {{"State", state}});
+        ExpectKindRenders<CResSpin>(15000, {{"State", state}});
+    }
+}
+
+// MDI clients and dialogs drawn in a sample window of a hostile first frame with hostile caption buttons,
+// and dialogs without a picture filled by every draw type at the step extremes.
+TEST_P(HostileValues, ClientsAndDialogsStillDraw) {
+    const auto [a, b] = GetParam();
+    ExpectKindRenders<CResDialog>(24000);  // no frame yet: the stand-in window
+    auto* frame = static_cast<SkinFrame*>(m_doc.NewItemOfType(3000));
+    auto* close = static_cast<SkinSysButton*>(m_doc.NewItemOfType(3500));
+    ASSERT_TRUE(frame && close);
+    MakeHostile<CResFrame>(*frame, m_picture, a, b);
+    MakeHostile<CResSysButton>(*close, m_picture, a, b);
+    close->ownerFrameId = frame->ID;
+    close->type = 0;
+    ExpectKindRenders<CResClient>(19000);
+    ExpectKindRenders<CResDialog>(24000);
+    for (int type : {0, 1, 2, 3}) {
+        auto* dialog = static_cast<SkinDialog*>(m_doc.NewItemOfType(24000));
+        ASSERT_TRUE(dialog);
+        MakeHostile<CResDialog>(*dialog, m_picture, a, b);
+        dialog->background = SkinImageBase();
+        dialog->drawType = type;
+        dialog->step = b;
+        ExpectRenders(*dialog, QSize(400, 250));
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Extremes, HostileValues, ::testing::ValuesIn(kCases));

@@ -54,8 +54,7 @@ void CButtonProperty::BuildProperties(vd::PropertyGrid& grid) {
     m_nPreviewWidth = vd::preview::kButtonPreviewSize.width();
     m_nPreviewHeight = vd::preview::kButtonPreviewSize.height();
 
-    // The preview's size is the page's (or the picture's) to give, not a row.
-    AddGeneral(grid, false);
+    AddGeneral(grid);
 
     vd::GroupItem* look = grid.addCategory(QStringLiteral("Appearance"));
     AddPositionField(look);

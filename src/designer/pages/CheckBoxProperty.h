@@ -1,11 +1,17 @@
 #pragma once
-// The page for objects of CheckBox kind. Shows its "General" category until the kind's own grid and preview are built.
+// The check-box page: the unchecked, checked and half-checked marks in their four states, the caption
+// font and flags; the preview shows one mark's four states, chosen with "State".
 
 #include "Resource/ResObjects/ResCheckBox.h"
-#include "designer/pages/TypedPage.h"
+#include "designer/pages/CheckMarkPage.h"
 
-class CCheckBoxProperty : public CTypedPage<CResCheckBox> {
+class CCheckBoxProperty : public CCheckMarkPage<CResCheckBox> {
 public:
     using Record = CResCheckBox::Record;
-    CCheckBoxProperty() : CTypedPage(12000) {}
+    CCheckBoxProperty()
+        : CCheckMarkPage(12000,
+                         {{"UnCheckImage", &Record::unchecked},
+                          {"CheckImage", &Record::checked},
+                          {"HalfCheckImage", &Record::halfChecked}},
+                         "ImageDisalbed") {}
 };

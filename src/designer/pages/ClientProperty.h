@@ -1,5 +1,6 @@
 #pragma once
-// The page for objects of Client kind. Shows its "General" category until the kind's own grid and preview are built.
+// The MDI client page: the client area's background colour and picture. The preview shows them in a
+// sample MDI main window drawn with the skin's first frame, at the object's stored preview size.
 
 #include "Resource/ResObjects/ResClient.h"
 #include "designer/pages/TypedPage.h"
@@ -8,4 +9,7 @@ class CClientProperty : public CTypedPage<CResClient> {
 public:
     using Record = CResClient::Record;
     CClientProperty() : CTypedPage(19000) {}
+
+protected:
+    void BuildProperties(vd::PropertyGrid& grid) override;
 };

@@ -17,8 +17,7 @@ public:
 
 protected:
     void BuildProperties(vd::PropertyGrid& grid) override {
-        // The preview's size is the page's to give, not a row.
-        this->AddGeneral(grid, false);
+        this->AddGeneral(grid);
         vd::GroupItem* look = grid.addCategory(QStringLiteral("Appearance"));
         // Two frames: index 0 serves every state but the disabled one.
         vd::GroupItem* edges = vd::addGroup(look, QStringLiteral("EdgeImage"), true);

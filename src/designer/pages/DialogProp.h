@@ -1,5 +1,7 @@
 #pragma once
-// The page for objects of Dialog kind. Shows its "General" category until the kind's own grid and preview are built.
+// The dialog page: the dialog's background picture or fill, its draw type and step, and its text font. The
+// preview shows a sample dialog window drawn with the skin's first frame, at the object's stored preview
+// size.
 
 #include "Resource/ResObjects/ResDialog.h"
 #include "designer/pages/TypedPage.h"
@@ -8,4 +10,7 @@ class CDialogProp : public CTypedPage<CResDialog> {
 public:
     using Record = CResDialog::Record;
     CDialogProp() : CTypedPage(24000) {}
+
+protected:
+    void BuildProperties(vd::PropertyGrid& grid) override;
 };

@@ -14,8 +14,7 @@ public:
 
 protected:
     void BuildProperties(vd::PropertyGrid& grid) override {
-        // The preview's size is the page's to give, not a row.
-        this->AddGeneral(grid, false);
+        this->AddGeneral(grid);
         vd::GroupItem* look = grid.addCategory(QStringLiteral("Appearance"));
         vd::GroupItem* edges = vd::addGroup(look, QStringLiteral("EdgeImage"), true);
         // The three-state selector's values are the frames' own indices.

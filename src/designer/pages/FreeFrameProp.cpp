@@ -10,8 +10,7 @@ QSize CFreeFrameProp::PreviewSize() const {
 
 void CFreeFrameProp::BuildProperties(vd::PropertyGrid& grid) {
     const auto& table = CResFreeFrame::Table();
-    // The preview's size is the page's (or the picture's) to give, not a row.
-    AddGeneral(grid, false);
+    AddGeneral(grid);
 
     vd::GroupItem* look = grid.addCategory(QStringLiteral("Appearance"));
     vd::GroupItem* back = vd::addGroup(look, QStringLiteral("BackImage"), true);

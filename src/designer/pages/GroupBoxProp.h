@@ -1,5 +1,6 @@
 #pragma once
-// The page for objects of GroupBox kind. Shows its "General" category until the kind's own grid and preview are built.
+// The group box page: the group frame and caption box pictures and the caption styles, normal and disabled,
+// and the caption font. The preview shows a normal and a disabled sample box.
 
 #include "Resource/ResObjects/ResGroupBox.h"
 #include "designer/pages/TypedPage.h"
@@ -8,4 +9,7 @@ class CGroupBoxProp : public CTypedPage<CResGroupBox> {
 public:
     using Record = CResGroupBox::Record;
     CGroupBoxProp() : CTypedPage(22000) {}
+
+protected:
+    void BuildProperties(vd::PropertyGrid& grid) override;
 };

@@ -20,7 +20,7 @@ void CHeaderProperty::BuildProperties(vd::PropertyGrid& grid) {
         m_nPreviewWidth = r->previewWidth;
         m_nPreviewHeight = r->previewHeight;
     }
-    AddGeneral(grid, false);
+    AddGeneral(grid);
 
     vd::GroupItem* look = grid.addCategory(QStringLiteral("Appearance"));
     AddImageField(look, QStringLiteral("BackImage"), "BkImage");

@@ -2,8 +2,7 @@
 
 void CListBoxProp::BuildProperties(vd::PropertyGrid& grid) {
     const auto& table = CResListBox::Table();
-    // The preview's size is the page's to give, not a row.
-    AddGeneral(grid, false);
+    AddGeneral(grid);
 
     vd::GroupItem* look = grid.addCategory(QStringLiteral("Appearance"));
     AddImageField(look, QStringLiteral("Background"), "Background");

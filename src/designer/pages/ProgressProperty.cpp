@@ -1,5 +1,7 @@
 #include "designer/pages/ProgressProperty.h"
 
+#include "designer/pages/DrawTypeEntries.h"
+
 namespace {
 
 struct Label {
@@ -7,7 +9,6 @@ struct Label {
     int value;
 };
 
-constexpr Label kBackDrawTypes[] = {{"GradientHorz", 0}, {"GradientVert", 1}, {"Recursive", 2}};
 constexpr Label kForeDrawTypes[] = {{"GradientH", 0}, {"GradientV", 1}, {"Recursive", 2}};
 constexpr Label kTypes[] = {{"ImageBlock", 0}, {"ImageSmooth", 1}, {"Color", 2}};
 
@@ -22,8 +23,7 @@ QList<vd::EnumEntry> Entries(const Label (&labels)[N]) {
 
 void CProgressProperty::BuildProperties(vd::PropertyGrid& grid) {
     const auto& table = CResProgressBar::Table();
-    // The preview opens at the bar's stored size; the page has no row for it.
-    AddGeneral(grid, false);
+    AddGeneral(grid);
 
     vd::GroupItem* look = grid.addCategory(QStringLiteral("Appearance"));
 
@@ -42,7 +42,7 @@ void CProgressProperty::BuildProperties(vd::PropertyGrid& grid) {
     };
     colour("BackStart Color", "cBS");
     colour("BackEnd Color", "cBE");
-    drawType("BackDrawType", "BDT", Entries(kBackDrawTypes));
+    drawType("BackDrawType", "BDT", BackgroundDrawTypeEntries(kRecursive + 1));
     colour("ForeStartColor", "cS");
     colour("ForeEndColor", "cE");
     drawType("ForeDrawType", "FDT", Entries(kForeDrawTypes));

@@ -1,11 +1,14 @@
 #pragma once
-// The page for objects of RadioBox kind. Shows its "General" category until the kind's own grid and preview are built.
+// The radio-box page: the unchecked and checked marks in their four states, the caption font and flags;
+// the preview shows one mark's four states, chosen with "State".
 
 #include "Resource/ResObjects/ResCheckBox.h"
-#include "designer/pages/TypedPage.h"
+#include "designer/pages/CheckMarkPage.h"
 
-class CRadioBoxProperty : public CTypedPage<CResRadioBox> {
+class CRadioBoxProperty : public CCheckMarkPage<CResRadioBox> {
 public:
     using Record = CResRadioBox::Record;
-    CRadioBoxProperty() : CTypedPage(13000) {}
+    CRadioBoxProperty()
+        : CCheckMarkPage(13000, {{"UnCheckImage", &Record::unchecked}, {"CheckImage", &Record::checked}},
+                         "ImageDisabled") {}
 };

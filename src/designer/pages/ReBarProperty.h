@@ -1,11 +1,15 @@
 #pragma once
-// The page for objects of ReBar kind. Shows its "General" category until the kind's own grid and preview are built.
+// The rebar page: the control bar's grid without the "Fastness" draw type, plus the gripper picture drawn
+// at the start of each band.
 
 #include "Resource/ResObjects/ResControlBar.h"
-#include "designer/pages/TypedPage.h"
+#include "designer/pages/BarFillPage.h"
 
-class CReBarProperty : public CTypedPage<CResReBar> {
+class CReBarProperty : public CBarFillPage<CResReBar> {
 public:
     using Record = CResReBar::Record;
-    CReBarProperty() : CTypedPage(21000) {}
+    CReBarProperty() : CBarFillPage(21000) {}
+
+protected:
+    void BuildProperties(vd::PropertyGrid& grid) override { BuildBarGrid(grid, 3, true); }
 };

@@ -63,8 +63,7 @@ void CScrollBarProperty::AddBar(vd::PropertyItem* parent, const QString& caption
 void CScrollBarProperty::BuildProperties(vd::PropertyGrid& grid) {
     m_nPreviewWidth = vd::preview::kScrollBarPreviewSize.width();
     m_nPreviewHeight = vd::preview::kScrollBarPreviewSize.height();
-    // The preview's size is the page's to give, not a row.
-    AddGeneral(grid, false);
+    AddGeneral(grid);
 
     vd::GroupItem* look = grid.addCategory(QStringLiteral("Appearance"));
     AddBar(look, QStringLiteral("HorzScrollBar"), true);

@@ -1,8 +1,7 @@
 #include "designer/pages/StatusBarProperty.h"
 
 void CStatusBarProperty::BuildProperties(vd::PropertyGrid& grid) {
-    // The preview opens at the bar's stored size; the page has no row for it.
-    AddGeneral(grid, false);
+    AddGeneral(grid);
 
     vd::GroupItem* look = grid.addCategory(QStringLiteral("Appearance"));
     AddImageField(look, QStringLiteral("ItemImage"), "ItemImage");

@@ -22,7 +22,7 @@ void CToolBarProperty::BuildProperties(vd::PropertyGrid& grid) {
         m_nPreviewHeight = r->previewHeight;
     }
 
-    AddGeneral(grid, false);
+    AddGeneral(grid);
 
     vd::GroupItem* look = grid.addCategory(QStringLiteral("Appearance"));
     AddColorField(look, QStringLiteral("Background Color"), FindField("BackgroundColor", FieldType::Color));

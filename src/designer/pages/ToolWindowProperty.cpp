@@ -2,8 +2,7 @@
 
 void CToolWindowProperty::BuildProperties(vd::PropertyGrid& grid) {
     const auto& table = CResToolWindow::Table();
-    // The preview's size is the page's (or the picture's) to give, not a row.
-    AddGeneral(grid, false);
+    AddGeneral(grid);
 
     vd::GroupItem* look = grid.addCategory(QStringLiteral("Appearance"));
     AddBorderImages(look);

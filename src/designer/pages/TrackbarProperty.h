@@ -1,5 +1,7 @@
 #pragma once
-// The page for objects of TrackBar kind. Shows its "General" category until the kind's own grid and preview are built.
+// The trackbar page: the horizontal and vertical channels, the six thumb shapes in their five states and
+// the focus flag. The preview shows sample bars with the thumbs at the page's own "Postion", which belongs
+// to the page, never to the trackbar.
 
 #include "Resource/ResObjects/ResTrackBar.h"
 #include "designer/pages/TypedPage.h"
@@ -8,4 +10,7 @@ class CTrackbarProperty : public CTypedPage<CResTrackBar> {
 public:
     using Record = CResTrackBar::Record;
     CTrackbarProperty() : CTypedPage(14000) {}
+
+protected:
+    void BuildProperties(vd::PropertyGrid& grid) override;
 };

@@ -160,24 +160,6 @@ protected:
                               f->intNew.Resolve(env), Description(f)};
     }
 
-    // Two int fields edited as one size: one edit is one undoable step.
-    vd::Binding<QSize> SizeField(const Field* w, const Field* h, const QString& caption) {
-        const int id = m_nCurrentId;
-        const SystemEnvironment& env = m_pSession->Document().Env();
-        return vd::Binding<QSize>{[this, id, w, h]() -> QSize {
-                                      R* r = Record(id);
-                                      return r ? QSize(w->template Ref<int>(*r), h->template Ref<int>(*r)) : QSize();
-                                  },
-                                  [this, id, w, h, caption](const QSize& v) {
-                                      Change(id, caption, [w, h, v](R& r) {
-                                          w->template Ref<int>(r) = v.width();
-                                          h->template Ref<int>(r) = v.height();
-                                      });
-                                  },
-                                  QSize(w->intNew.Resolve(env), h->intNew.Resolve(env)),
-                                  vd::JoinDescriptions({Description(w), Description(h)})};
-    }
-
     // Four int fields (left, top, right, bottom) edited as one margin: one edit is one undoable step.
     vd::Binding<QMargins> MarginField(const Field* l, const Field* t, const Field* rt, const Field* b,
                                       const QString& caption) {
@@ -454,15 +436,12 @@ protected:
         return groups;
     }
 
-    // ResourceID, Name and, for kinds that store one and pages that show it, the preview size.
-    vd::GroupItem* AddGeneral(vd::PropertyGrid& grid, bool withPreviewSize = true) {
+    // ResourceID and Name. A preview's size is the page's or the one stored with the object, never a row:
+    // grip drags change the view only.
+    vd::GroupItem* AddGeneral(vd::PropertyGrid& grid) {
         vd::GroupItem* general = grid.addCategory(QStringLiteral("General"));
         AddResId(general);
         AddName(general);
-        const Field* w = Coll::Table().Find("VornadeskPreviewWidth");
-        const Field* h = Coll::Table().Find("VornadeskPreviewHeight");
-        if (withPreviewSize && w && h && w->phase == FieldPhase::Stored)
-            vd::addSize(general, QStringLiteral("PreviewSize"), SizeField(w, h, QStringLiteral("PreviewSize")));
         general->setExpanded(true);
         return general;
     }

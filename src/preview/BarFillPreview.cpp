@@ -35,10 +35,6 @@ QRect BarGripperRect(const QRect& bar, QSize gripper) {
                  gripper.height());
 }
 
-QSize BarFillPreviewSize(const CSkinDocument&, const SkinResStruct& record) {
-    return StoredPreviewSize<SkinControlBar>(record);
-}
-
 void DrawBarFillPreview(QPainter& painter, const PreviewContext& ctx) {
     const auto* bar = dynamic_cast<const SkinControlBar*>(&ctx.record);
     if (!bar) return;

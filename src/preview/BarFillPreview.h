@@ -19,8 +19,6 @@ QRect BarFillArea(QSize size);
 // vertically centred, at the picture's own size (the part outside the bar is not drawn).
 QRect BarGripperRect(const QRect& bar, QSize gripper);
 
-// The record's stored preview size (control bars and rebars alike).
-QSize BarFillPreviewSize(const CSkinDocument& doc, const SkinResStruct& record);
 void DrawBarFillPreview(QPainter& painter, const PreviewContext& ctx);
 
 }  // namespace vd::preview

@@ -14,10 +14,6 @@
 
 namespace vd::preview {
 
-QSize ClientPreviewSize(const CSkinDocument&, const SkinResStruct& record) {
-    return StoredPreviewSize<SkinClient>(record);
-}
-
 void DrawClientPreview(QPainter& painter, const PreviewContext& ctx) {
     const auto* c = dynamic_cast<const SkinClient*>(&ctx.record);
     if (!c || ctx.size.isEmpty()) return;

@@ -11,8 +11,6 @@ namespace vd::preview {
 // The label drawn in the middle of the sample client area.
 inline constexpr const char* kClientSampleLabel = "SkinMDIClient";
 
-// The record's preview size.
-QSize ClientPreviewSize(const CSkinDocument& doc, const SkinResStruct& record);
 void DrawClientPreview(QPainter& painter, const PreviewContext& ctx);
 
 }  // namespace vd::preview

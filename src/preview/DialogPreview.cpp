@@ -19,10 +19,6 @@ constexpr int kCloseButtonType = 0;
 
 }  // namespace
 
-QSize DialogPreviewSize(const CSkinDocument&, const SkinResStruct& record) {
-    return StoredPreviewSize<SkinDialog>(record);
-}
-
 void DrawDialogPreview(QPainter& painter, const PreviewContext& ctx) {
     const auto* d = dynamic_cast<const SkinDialog*>(&ctx.record);
     if (!d || ctx.size.isEmpty()) return;

@@ -11,8 +11,6 @@ namespace vd::preview {
 
 inline constexpr const char* kDialogSampleCaption = "Dialog";
 
-// The record's preview size.
-QSize DialogPreviewSize(const CSkinDocument& doc, const SkinResStruct& record);
 void DrawDialogPreview(QPainter& painter, const PreviewContext& ctx);
 
 }  // namespace vd::preview

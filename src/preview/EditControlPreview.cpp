@@ -118,8 +118,6 @@ void DrawComboBoxPreview(QPainter& painter, const PreviewContext& ctx) {
                      arrow);
 }
 
-QSize ComboBoxPreviewSize(const CSkinDocument&, const SkinResStruct&) { return kComboPreviewSize; }
-
 void DrawEditFieldPreview(QPainter& painter, const PreviewContext& ctx) {
     if (const auto* field = dynamic_cast<const SkinIPAddress*>(&ctx.record)) DrawEditFieldBase(painter, ctx, *field);
 }

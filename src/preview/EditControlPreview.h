@@ -21,7 +21,6 @@ inline constexpr int kEditFieldPreviewWidth = 200;
 
 // Combo box and date-time picker (both records carry the same fields).
 void DrawComboBoxPreview(QPainter& painter, const PreviewContext& ctx);
-QSize ComboBoxPreviewSize(const CSkinDocument& doc, const SkinResStruct& record);
 
 // Edit box and hot-key field; the IP-address field is the same with its dots.
 void DrawEditFieldPreview(QPainter& painter, const PreviewContext& ctx);

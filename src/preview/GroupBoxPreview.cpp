@@ -72,10 +72,6 @@ QRect GroupCaptionBand(const SkinImageBase& group, const QRect& box, int textHei
     return QRect(box.left() + kGroupCaptionIndent, box.top(), box.width() - 2 * kGroupCaptionIndent, textHeight);
 }
 
-QSize GroupBoxPreviewSize(const CSkinDocument&, const SkinResStruct& record) {
-    return StoredPreviewSize<SkinGroupBox>(record);
-}
-
 void DrawGroupBoxPreview(QPainter& painter, const PreviewContext& ctx) {
     const auto* item = dynamic_cast<const SkinGroupBox*>(&ctx.record);
     if (!item) return;

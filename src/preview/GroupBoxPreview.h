@@ -30,7 +30,6 @@ QRect GroupBoxSampleRect(QSize size, int state);
 // as its top one; when that leaves no band (no margin set), kGroupCaptionIndent in and textHeight high.
 QRect GroupCaptionBand(const SkinImageBase& group, const QRect& box, int textHeight);
 
-QSize GroupBoxPreviewSize(const CSkinDocument& doc, const SkinResStruct& record);
 void DrawGroupBoxPreview(QPainter& painter, const PreviewContext& ctx);
 
 }  // namespace vd::preview

@@ -28,10 +28,6 @@ constexpr std::array<SampleItem, 4> kItems = {{{"Normal", 80, 0}, {"Pressed", 80
 
 }  // namespace
 
-QSize HeaderPreviewSize(const CSkinDocument&, const SkinResStruct& record) {
-    return StoredPreviewSize<SkinHeader>(record);
-}
-
 void DrawHeaderPreview(QPainter& painter, const PreviewContext& ctx) {
     const auto* header = dynamic_cast<const SkinHeader*>(&ctx.record);
     if (!header) return;

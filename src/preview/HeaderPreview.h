@@ -6,8 +6,6 @@
 
 namespace vd::preview {
 
-// The record's own preview size.
-QSize HeaderPreviewSize(const CSkinDocument& doc, const SkinResStruct& record);
 
 void DrawHeaderPreview(QPainter& painter, const PreviewContext& ctx);
 

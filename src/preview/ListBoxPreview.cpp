@@ -11,8 +11,4 @@ namespace vd::preview {
 // controls).
 void DrawListBoxPreview(QPainter&, const PreviewContext&) {}
 
-QSize ListBoxPreviewSize(const CSkinDocument&, const SkinResStruct& record) {
-    return StoredPreviewSize<SkinListBox>(record);
-}
-
 }  // namespace vd::preview

@@ -13,7 +13,5 @@ struct SkinResStruct;
 namespace vd::preview {
 
 void DrawListBoxPreview(QPainter& painter, const PreviewContext& ctx);
-// The record's preview width and height, each kept within what a preview can be drawn at.
-QSize ListBoxPreviewSize(const CSkinDocument& doc, const SkinResStruct& record);
 
 }  // namespace vd::preview

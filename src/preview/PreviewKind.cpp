@@ -4,6 +4,14 @@
 #include <cctype>
 #include <charconv>
 
+#include "Resource/ResObjects/ResClient.h"
+#include "Resource/ResObjects/ResControlBar.h"
+#include "Resource/ResObjects/ResDialog.h"
+#include "Resource/ResObjects/ResGroupBox.h"
+#include "Resource/ResObjects/ResHeader.h"
+#include "Resource/ResObjects/ResListBox.h"
+#include "Resource/ResObjects/ResProgressBar.h"
+#include "Resource/ResObjects/ResStatusBar.h"
 #include "Resource/ResObjects/ResToolWindow.h"
 #include "Resource/SkinDocument.h"
 #include "preview/BarFillPreview.h"
@@ -32,9 +40,17 @@
 namespace vd::preview {
 namespace {
 
-QSize FrameSize(const CSkinDocument&, const SkinResStruct&) { return kFramePreviewSize; }
-QSize ButtonSize(const CSkinDocument&, const SkinResStruct&) { return kButtonPreviewSize; }
-QSize ToolWindowSize(const CSkinDocument&, const SkinResStruct& r) { return StoredPreviewSize<SkinToolWindow>(r); }
+// The size function of a kind whose page opens every object at the same size.
+template <const QSize& kSize>
+QSize FixedSize(const CSkinDocument&, const SkinResStruct&) {
+    return kSize;
+}
+
+// The size function of a kind whose preview opens at the size stored with the object.
+template <class Record>
+QSize StoredSize(const CSkinDocument&, const SkinResStruct& record) {
+    return StoredPreviewSize<Record>(record);
+}
 
 bool SameText(const std::string& a, const char* b) {
     const std::string other(b);
@@ -44,55 +60,43 @@ bool SameText(const std::string& a, const char* b) {
            });
 }
 
+// In the order of the kinds' ID blocks.
 std::vector<PreviewKind> MakeKinds() {
-    std::vector<PreviewKind> kinds;
-    kinds.push_back({3000, 500, "frame", DrawFramePreview, FrameSize, nullptr, {}});
-    kinds.push_back({2000, 1000, "button", DrawButtonPreview, ButtonSize, nullptr,
-                     {{"State",
-                       {{"Normal", kStateNormal},
-                        {"Pressed", kStatePressed},
-                        {"Disabled", kStateDisabled},
-                        {"Highlighted", kStateHighlighted},
-                        {"Default", kStateDefault}},
-                       kStateNormal}}});
-    kinds.push_back({18000, 1000, "toolwindow", DrawToolWindowPreview, ToolWindowSize, nullptr, {}});
-    kinds.push_back({26000, 1000, "freeframe", DrawFreeFramePreview, FreeFramePreviewSize, FreeFrameResizable, {}});
-    kinds.push_back({9000, 1000, "combobox", DrawComboBoxPreview, ComboBoxPreviewSize, nullptr, {FourStateSelector()}});
-    kinds.push_back({10000, 1000, "ipaddress", DrawIPAddressPreview, EditFieldPreviewSize, nullptr, {ThreeStateSelector()}});
-    kinds.push_back({11000, 1000, "hotkey", DrawEditFieldPreview, EditFieldPreviewSize, nullptr, {ThreeStateSelector()}});
-    kinds.push_back({29000, 1000, "edit", DrawEditFieldPreview, EditFieldPreviewSize, nullptr, {ThreeStateSelector()}});
-    kinds.push_back({25000, 1000, "datetime", DrawComboBoxPreview, ComboBoxPreviewSize, nullptr, {FourStateSelector()}});
-    kinds.push_back({27000, 1000, "listbox", DrawListBoxPreview, ListBoxPreviewSize, nullptr, {}});
-    kinds.push_back({7000, 1000, "scrollbar", DrawScrollBarPreview,
-                     [](const CSkinDocument&, const SkinResStruct&) { return kScrollBarPreviewSize; }, nullptr,
-                     ScrollBarSelectors()});
-    kinds.push_back({8000, 1000, "header", DrawHeaderPreview, HeaderPreviewSize, nullptr, {}});
-    kinds.push_back({4000, 1000, "toolbar", DrawToolBarPreview, ToolBarPreviewSize, nullptr, {}});
-    kinds.push_back({5000, 1000, "statusbar", DrawStatusBarPreview, StatusBarPreviewSize, nullptr, {}});
-    kinds.push_back({6000, 1000, "progress", DrawProgressPreview, ProgressPreviewSize, nullptr,
-                     {ProgressPositionSelector()}});
-    kinds.push_back({20000, 1000, "controlbar", DrawBarFillPreview, BarFillPreviewSize, nullptr, {}});
-    kinds.push_back({21000, 1000, "rebar", DrawBarFillPreview, BarFillPreviewSize, nullptr, {}});
-    kinds.push_back({22000, 1000, "groupbox", DrawGroupBoxPreview, GroupBoxPreviewSize, nullptr, {}});
-    kinds.push_back({23000, 1000, "static", DrawStaticPreview, StaticPreviewSize, nullptr, {}});
-    kinds.push_back({12000, 1000, "checkbox", DrawCheckBoxPreview,
-                     [](const CSkinDocument&, const SkinResStruct&) { return kCheckMarkPreviewSize; }, nullptr,
-                     {CheckBoxStateSelector()}});
-    kinds.push_back({13000, 1000, "radiobox", DrawRadioBoxPreview,
-                     [](const CSkinDocument&, const SkinResStruct&) { return kCheckMarkPreviewSize; }, nullptr,
-                     {RadioBoxStateSelector()}});
-    kinds.push_back({15000, 1000, "spin", DrawSpinPreview,
-                     [](const CSkinDocument&, const SkinResStruct&) { return kSpinPreviewSize; }, nullptr,
-                     {SpinStateSelector()}});
-    kinds.push_back({14000, 1000, "trackbar", DrawTrackbarPreview,
-                     [](const CSkinDocument&, const SkinResStruct&) { return kTrackbarPreviewSize; }, nullptr,
-                     {TrackbarPositionSelector()}});
-    kinds.push_back({16000, 1000, "tabctrl", DrawTabCtrlPreview,
-                     [](const CSkinDocument&, const SkinResStruct&) { return kTabCtrlPreviewSize; }, nullptr,
-                     {TabOrientationSelector()}});
-    kinds.push_back({19000, 1000, "client", DrawClientPreview, ClientPreviewSize, nullptr, {}});
-    kinds.push_back({24000, 1000, "dialog", DrawDialogPreview, DialogPreviewSize, nullptr, {}});
-    return kinds;
+    const SelectorInfo buttonState{"State",
+                                   {{"Normal", kStateNormal},
+                                    {"Pressed", kStatePressed},
+                                    {"Disabled", kStateDisabled},
+                                    {"Highlighted", kStateHighlighted},
+                                    {"Default", kStateDefault}},
+                                   kStateNormal};
+    return {
+        {2000, 1000, "button", DrawButtonPreview, FixedSize<kButtonPreviewSize>, nullptr, {buttonState}},
+        {3000, 500, "frame", DrawFramePreview, FixedSize<kFramePreviewSize>, nullptr, {}},
+        {4000, 1000, "toolbar", DrawToolBarPreview, ToolBarPreviewSize, nullptr, {}},
+        {5000, 1000, "statusbar", DrawStatusBarPreview, StoredSize<SkinStatusBar>, nullptr, {}},
+        {6000, 1000, "progress", DrawProgressPreview, StoredSize<SkinProgressBar>, nullptr, {ProgressPositionSelector()}},
+        {7000, 1000, "scrollbar", DrawScrollBarPreview, FixedSize<kScrollBarPreviewSize>, nullptr, ScrollBarSelectors()},
+        {8000, 1000, "header", DrawHeaderPreview, StoredSize<SkinHeader>, nullptr, {}},
+        {9000, 1000, "combobox", DrawComboBoxPreview, FixedSize<kComboPreviewSize>, nullptr, {FourStateSelector()}},
+        {10000, 1000, "ipaddress", DrawIPAddressPreview, EditFieldPreviewSize, nullptr, {ThreeStateSelector()}},
+        {11000, 1000, "hotkey", DrawEditFieldPreview, EditFieldPreviewSize, nullptr, {ThreeStateSelector()}},
+        {12000, 1000, "checkbox", DrawCheckBoxPreview, FixedSize<kCheckMarkPreviewSize>, nullptr, {CheckBoxStateSelector()}},
+        {13000, 1000, "radiobox", DrawRadioBoxPreview, FixedSize<kCheckMarkPreviewSize>, nullptr, {RadioBoxStateSelector()}},
+        {14000, 1000, "trackbar", DrawTrackbarPreview, FixedSize<kTrackbarPreviewSize>, nullptr, {TrackbarPositionSelector()}},
+        {15000, 1000, "spin", DrawSpinPreview, FixedSize<kSpinPreviewSize>, nullptr, {SpinStateSelector()}},
+        {16000, 1000, "tabctrl", DrawTabCtrlPreview, FixedSize<kTabCtrlPreviewSize>, nullptr, {TabOrientationSelector()}},
+        {18000, 1000, "toolwindow", DrawToolWindowPreview, StoredSize<SkinToolWindow>, nullptr, {}},
+        {19000, 1000, "client", DrawClientPreview, StoredSize<SkinClient>, nullptr, {}},
+        {20000, 1000, "controlbar", DrawBarFillPreview, StoredSize<SkinControlBar>, nullptr, {}},
+        {21000, 1000, "rebar", DrawBarFillPreview, StoredSize<SkinReBar>, nullptr, {}},
+        {22000, 1000, "groupbox", DrawGroupBoxPreview, StoredSize<SkinGroupBox>, nullptr, {}},
+        {23000, 1000, "static", DrawStaticPreview, FixedSize<kStaticPreviewSize>, nullptr, {}},
+        {24000, 1000, "dialog", DrawDialogPreview, StoredSize<SkinDialog>, nullptr, {}},
+        {25000, 1000, "datetime", DrawComboBoxPreview, FixedSize<kComboPreviewSize>, nullptr, {FourStateSelector()}},
+        {26000, 1000, "freeframe", DrawFreeFramePreview, FreeFramePreviewSize, FreeFrameResizable, {}},
+        {27000, 1000, "listbox", DrawListBoxPreview, StoredSize<SkinListBox>, nullptr, {}},
+        {29000, 1000, "edit", DrawEditFieldPreview, EditFieldPreviewSize, nullptr, {ThreeStateSelector()}},
+    };
 }
 
 }  // namespace

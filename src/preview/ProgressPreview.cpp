@@ -214,10 +214,6 @@ std::string FormatProgressText(const std::string& pattern, double value) {
     return out;
 }
 
-QSize ProgressPreviewSize(const CSkinDocument&, const SkinResStruct& record) {
-    return StoredPreviewSize<SkinProgressBar>(record);
-}
-
 void DrawProgressPreview(QPainter& painter, const PreviewContext& ctx) {
     const auto* p = dynamic_cast<const SkinProgressBar*>(&ctx.record);
     if (!p) return;

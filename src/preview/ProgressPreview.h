@@ -33,8 +33,6 @@ int ProgressFilledLength(int length, int position);
 // reaches printf with a conversion that would read a missing argument. The decimal point is always ".".
 std::string FormatProgressText(const std::string& pattern, double value);
 
-// The record's preview size.
-QSize ProgressPreviewSize(const CSkinDocument& doc, const SkinResStruct& record);
 void DrawProgressPreview(QPainter& painter, const PreviewContext& ctx);
 
 }  // namespace vd::preview

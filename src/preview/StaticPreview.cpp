@@ -32,8 +32,6 @@ QRect StaticSampleRect(QSize size, int state) {
                       : QRect(area.left() + width, area.top() + height, width, height);
 }
 
-QSize StaticPreviewSize(const CSkinDocument&, const SkinResStruct&) { return kStaticPreviewSize; }
-
 void DrawStaticPreview(QPainter& painter, const PreviewContext& ctx) {
     const auto* item = dynamic_cast<const SkinStatic*>(&ctx.record);
     if (!item) return;

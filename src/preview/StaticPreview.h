@@ -36,7 +36,6 @@ inline constexpr int kStaticPreviewInset = 10;
 // width and height, Normal at its top left, Disabled at its bottom right.
 QRect StaticSampleRect(QSize size, int state);
 
-QSize StaticPreviewSize(const CSkinDocument& doc, const SkinResStruct& record);
 void DrawStaticPreview(QPainter& painter, const PreviewContext& ctx);
 
 }  // namespace vd::preview

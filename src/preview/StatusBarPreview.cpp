@@ -9,10 +9,6 @@
 
 namespace vd::preview {
 
-QSize StatusBarPreviewSize(const CSkinDocument&, const SkinResStruct& record) {
-    return StoredPreviewSize<SkinStatusBar>(record);
-}
-
 void DrawStatusBarPreview(QPainter& painter, const PreviewContext& ctx) {
     const auto* bar = dynamic_cast<const SkinStatusBar*>(&ctx.record);
     if (!bar) return;

@@ -10,8 +10,6 @@ namespace vd::preview {
 // The width of each sample pane but the leftmost, which takes what the others leave.
 inline constexpr int kStatusPaneWidth = 70;
 
-// The record's preview size.
-QSize StatusBarPreviewSize(const CSkinDocument& doc, const SkinResStruct& record);
 void DrawStatusBarPreview(QPainter& painter, const PreviewContext& ctx);
 
 }  // namespace vd::preview

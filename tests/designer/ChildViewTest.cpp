@@ -271,6 +271,29 @@ void BuildShowcase(CProjectArea* tree) {
     tree->OpenObject(frame);
 }
 
+TEST_F(ChildViewTest, ActionRowsRedrawTheOpenPreviewAndWriteNothing) {
+    CProjectArea* tree = m_frame->ProjectArea();
+    const int bar = tree->CreateObject(7000);  // a scroll bar: a list, two numbers and a slider
+    tree->OpenObject(bar);
+    QCoreApplication::processEvents();
+    CChildView* view = m_frame->View();
+    vd::PropertyGrid* grid = m_frame->PropertyArea()->Grid();
+    const int steps = m_frame->Session().UndoStack().count();
+    QImage before = view->Render();
+    // Highlighted, not Disabled: a disabled bar has no thumb for the numbers to move.
+    const std::pair<const char*, int> rows[] = {{"Action/State", 2}, {"Action/Max", 10}, {"Action/PageSize", 5},
+                                                {"Action/Pos", 4}};
+    for (const auto& [path, value] : rows) {
+        vd::PropertyItem* item = grid->findItem(QString::fromLatin1(path).section(QLatin1Char('/'), 1));
+        ASSERT_TRUE(item) << path;
+        ASSERT_TRUE(grid->commitValue(item, value)) << path;
+        const QImage after = view->Render();
+        EXPECT_NE(after, before) << path << " redraws the preview";
+        before = after;
+    }
+    EXPECT_EQ(m_frame->Session().UndoStack().count(), steps) << "the rows belong to the page, not the skin";
+}
+
 TEST_F(ChildViewTest, MainWindowRendersOffscreen) {
     bool sample = m_frame->OnLoadSample();
     CProjectArea* tree = m_frame->ProjectArea();

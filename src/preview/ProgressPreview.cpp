@@ -197,9 +197,9 @@ std::string FormatProgressText(const std::string& pattern, double value) {
             continue;
         }
         // Only the validated conversion reaches printf, never the rest of the pattern.
-        const std::string spec = pattern.substr(i, length);
+        const std::string conversion = pattern.substr(i, length);
         char buffer[256];
-        const int written = std::snprintf(buffer, sizeof buffer, spec.c_str(), value);
+        const int written = std::snprintf(buffer, sizeof buffer, conversion.c_str(), value);
         std::string number(buffer, static_cast<size_t>(std::clamp(written, 0, static_cast<int>(sizeof buffer) - 1)));
         // The skin's engine formats in the "C" locale; the designer may run in another.
         const char* point = std::localeconv()->decimal_point;

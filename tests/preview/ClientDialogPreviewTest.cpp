@@ -24,23 +24,6 @@ using vd::preview::RenderPreview;
 
 namespace {
 
-QRect Ink(const QImage& image, QColor colour, QRect area = QRect()) {
-    if (area.isNull()) area = image.rect();
-    QRect box;
-    for (int y = area.top(); y <= area.bottom(); ++y)
-        for (int x = area.left(); x <= area.right(); ++x)
-            if (image.pixelColor(x, y) == colour) box |= QRect(x, y, 1, 1);
-    return box;
-}
-
-QRect InkOtherThan(const QImage& image, QColor colour, const QRect& area) {
-    QRect box;
-    for (int y = area.top(); y <= area.bottom(); ++y)
-        for (int x = area.left(); x <= area.right(); ++x)
-            if (image.pixelColor(x, y) != colour) box |= QRect(x, y, 1, 1);
-    return box;
-}
-
 int Distance(QColor a, QColor b) {
     return std::max({std::abs(a.red() - b.red()), std::abs(a.green() - b.green()), std::abs(a.blue() - b.blue())});
 }

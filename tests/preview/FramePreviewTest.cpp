@@ -23,25 +23,6 @@ namespace {
 
 constexpr int W = 500, H = 350;
 
-// Bounding box of the pixels of exactly this colour (inside area when given).
-QRect Ink(const QImage& image, QColor colour, QRect area = QRect()) {
-    if (area.isNull()) area = image.rect();
-    QRect box;
-    for (int y = area.top(); y <= area.bottom(); ++y)
-        for (int x = area.left(); x <= area.right(); ++x)
-            if (image.pixelColor(x, y) == colour) box |= QRect(x, y, 1, 1);
-    return box;
-}
-
-// Bounding box of the pixels inside area that differ from colour (what was drawn over a solid fill).
-QRect InkOtherThan(const QImage& image, QColor colour, const QRect& area) {
-    QRect box;
-    for (int y = area.top(); y <= area.bottom(); ++y)
-        for (int x = area.left(); x <= area.right(); ++x)
-            if (image.pixelColor(x, y) != colour) box |= QRect(x, y, 1, 1);
-    return box;
-}
-
 struct FrameFixture : ::testing::Test {
     CSkinDocument doc;
     SkinFrame* frame = static_cast<SkinFrame*>(doc.NewItemOfType(3000));

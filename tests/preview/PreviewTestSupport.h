@@ -95,6 +95,25 @@ inline QColor Checker(int x, int y) {
 inline QColor At(const QImage& image, int x, int y) { return image.pixelColor(x, y); }
 inline QColor At(const QImage& image, QPoint p) { return image.pixelColor(p); }
 
+// Bounding box of the pixels of exactly this colour (inside area when given).
+inline QRect Ink(const QImage& image, QColor colour, QRect area = QRect()) {
+    if (area.isNull()) area = image.rect();
+    QRect box;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            if (image.pixelColor(x, y) == colour) box |= QRect(x, y, 1, 1);
+    return box;
+}
+
+// Bounding box of the pixels inside area that differ from colour (what was drawn over a solid fill).
+inline QRect InkOtherThan(const QImage& image, QColor colour, const QRect& area) {
+    QRect box;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            if (image.pixelColor(x, y) != colour) box |= QRect(x, y, 1, 1);
+    return box;
+}
+
 // Bounding box of the pixels inside `area` that are darker than `limit` (text ink on a light face).
 inline QRect DarkInk(const QImage& image, const QRect& area, int limit = 80) {
     QRect box;

@@ -24,6 +24,22 @@ needs_drawing() {  # command
 px() { python3 "$here/png_pixel.py" "$@"; }
 # vornadesk-cli render with no display and no platform chosen: the command must draw all the same.
 render() { env -u QT_QPA_PLATFORM -u DISPLAY -u WAYLAND_DISPLAY "$cli" render "$@"; }
+# A configuration section holding one object: section, ID, caption, then its other keys as KEY=VALUE.
+one_object() {
+  local section=$1 id=$2 caption=$3; shift 3
+  printf '[%s]\r\n1ID=%s\r\n1Caption=%s\r\n' "$section" "$id" "$caption"
+  local kv; for kv in "$@"; do printf '1%s\r\n' "$kv"; done
+  printf 'Indexs=1\r\n\r\n'
+}
+# Renders every object named on stdin ("NAME WIDTH HEIGHT" lines) from PKG and checks the exit code and
+# that each opens at that size.
+expect_render_sizes() {  # PKG
+  local name size
+  while read -r name size; do
+    render "$1" "$name" -o "$name.png"; check "$name renders" 0 $?
+    check "$name at its page's size" "$size" "$(px "$name.png" size)"
+  done
+}
 finish() {
   echo "$((total - fails)) passed, $fails failed"
   [ "$fails" -eq 0 ]

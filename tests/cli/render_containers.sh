@@ -8,26 +8,23 @@ needs_drawing render
 
 mkdir -p art/pictures
 {
-  printf '[CheckBoxs]\r\n1ID=12001\r\n1Caption=Check\r\nIndexs=1\r\n\r\n'
-  printf '[RadioBoxs]\r\n1ID=13001\r\n1Caption=Radio\r\nIndexs=1\r\n\r\n'
-  printf '[Trackbars]\r\n1ID=14001\r\n1Caption=Track\r\nIndexs=1\r\n\r\n'
-  printf '[Spins]\r\n1ID=15001\r\n1Caption=Spinner\r\nIndexs=1\r\n\r\n'
-  printf '[TabCtrls]\r\n1ID=16001\r\n1Caption=Tabs\r\nIndexs=1\r\n\r\n'
-  printf '[Clients]\r\n1ID=19001\r\n1Caption=Client\r\nIndexs=1\r\n\r\n'
+  one_object CheckBoxs 12001 Check
+  one_object RadioBoxs 13001 Radio
+  one_object Trackbars 14001 Track
+  one_object Spins 15001 Spinner
+  one_object TabCtrls 16001 Tabs
+  one_object Clients 19001 Client
   printf '[ControlBars]\r\n1ID=20001\r\n1Caption=Fast\r\n1DrawType=3\r\n1clrHighlight=1 2 3\r\n1clrShadow=4 5 6\r\n'
   printf '2ID=20002\r\n2Caption=Painted\r\n2DrawType=0\r\n2clrBkStart=200 0 0\r\n2clrBkEnd=200 0 0\r\nIndexs=1,2\r\n\r\n'
-  printf '[ReBars]\r\n1ID=21001\r\n1Caption=Rebar\r\nIndexs=1\r\n\r\n'
-  printf '[GroupBoxs]\r\n1ID=22001\r\n1Caption=Group\r\nIndexs=1\r\n\r\n'
-  printf '[Statics]\r\n1ID=23001\r\n1Caption=Label\r\n1Trans=0\r\n1BkClr0=0 128 0\r\nIndexs=1\r\n\r\n'
-  printf '[Dialogs]\r\n1ID=24001\r\n1Caption=Box\r\nIndexs=1\r\n\r\n'
+  one_object ReBars 21001 Rebar
+  one_object GroupBoxs 22001 Group
+  one_object Statics 23001 Label Trans=0 'BkClr0=0 128 0'
+  one_object Dialogs 24001 Box
 } > art/config.ini
 "$cli" pack art skin.rss; check "pack the test skin" 0 $?
 
 # --- every kind at its page's size ---
-while read -r name size; do
-  render skin.rss "$name" -o "$name.png"; check "$name renders" 0 $?
-  check "$name at its page's size" "$size" "$(px "$name.png" size)"
-done <<'SIZES'
+expect_render_sizes skin.rss <<'SIZES'
 Check 200 150
 Radio 200 150
 Track 400 250

@@ -12,24 +12,21 @@ mkdir -p art/pictures
   printf '[ToolBars]\r\n1ID=4001\r\n1Caption=Tools\r\n1VornadeskPreviewHeight=60\r\n1BackgroundColor=10 20 30\r\n'
   printf '2ID=4002\r\n2Caption=TallTools\r\n2BackgroundColor=10 20 30\r\n2TextAlign=2\r\n'
   printf '3ID=4003\r\n3Caption=SeeThrough\r\n3BackgroundColor=10 20 30\r\n3TransparentBK=1\r\nIndexs=1,2,3\r\n\r\n'
-  printf '[StatusBars]\r\n1ID=5001\r\n1Caption=Status\r\nIndexs=1\r\n\r\n'
-  printf '[ProgressBars]\r\n1ID=6001\r\n1Caption=Progress\r\nIndexs=1\r\n\r\n'
-  printf '[ScrollBars]\r\n1ID=7001\r\n1Caption=Scroll\r\nIndexs=1\r\n\r\n'
-  printf '[Headers]\r\n1ID=8001\r\n1Caption=Head\r\nIndexs=1\r\n\r\n'
-  printf '[ComboBoxs]\r\n1ID=9001\r\n1Caption=Combo\r\nIndexs=1\r\n\r\n'
-  printf '[IPAddresses]\r\n1ID=10001\r\n1Caption=Address\r\n1VornadeskPreviewHeight=70\r\nIndexs=1\r\n\r\n'
-  printf '[HotKeys]\r\n1ID=11001\r\n1Caption=Keys\r\nIndexs=1\r\n\r\n'
-  printf '[Edits]\r\n1ID=29001\r\n1Caption=Field\r\nIndexs=1\r\n\r\n'
-  printf '[Datetimes]\r\n1ID=25001\r\n1Caption=When\r\nIndexs=1\r\n\r\n'
-  printf '[ListBoxs]\r\n1ID=27001\r\n1Caption=List\r\nIndexs=1\r\n\r\n'
+  one_object StatusBars 5001 Status
+  one_object ProgressBars 6001 Progress
+  one_object ScrollBars 7001 Scroll
+  one_object Headers 8001 Head
+  one_object ComboBoxs 9001 Combo
+  one_object IPAddresses 10001 Address VornadeskPreviewHeight=70
+  one_object HotKeys 11001 Keys
+  one_object Edits 29001 Field
+  one_object Datetimes 25001 When
+  one_object ListBoxs 27001 List
 } > art/config.ini
 "$cli" pack art skin.rss; check "pack the test skin" 0 $?
 
 # --- every kind at its page's size ---
-while read -r name size; do
-  render skin.rss "$name" -o "$name.png"; check "$name renders" 0 $?
-  check "$name at its page's size" "$size" "$(px "$name.png" size)"
-done <<'SIZES'
+expect_render_sizes skin.rss <<'SIZES'
 Tools 450 60
 Status 600 25
 Progress 500 300

@@ -21,7 +21,7 @@
 
 #include "Resource/ResObjects/ResFrame.h"
 #include "Resource/SkinDocument.h"
-#include "SampleResource.h"
+#include "SampleSkin.h"
 #include "preview/PreviewCommon.h"
 #include "preview/PreviewKind.h"
 
@@ -35,20 +35,7 @@ CSkinDocument& Sample() {
         static char name[] = "bench_preview";
         static char* argv[] = {name, nullptr};
         new QGuiApplication(argc, argv);  // lives for the whole program
-        InitSampleResources();
-        QFile file(QString::fromLatin1(kSampleResourcePath));
-        if (!file.open(QIODevice::ReadOnly)) {
-            std::fprintf(stderr, "the sample skin is not part of this build\n");
-            std::exit(1);
-        }
-        const QByteArray bytes = file.readAll();
-        auto d = std::make_unique<CSkinDocument>();
-        if (d->OpenFromMemory(kSamplePackageName, "", reinterpret_cast<const uint8_t*>(bytes.constData()),
-                              size_t(bytes.size())) != vd::OpenResult::Ok || d->Frames().Count() == 0) {
-            std::fprintf(stderr, "the sample skin does not open or has no frame\n");
-            std::exit(1);
-        }
-        return d;
+        return OpenSampleSkin();
     }();
     return *doc;
 }

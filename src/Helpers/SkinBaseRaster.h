@@ -53,8 +53,11 @@ void CopyKeyed(const Surface& surface, const QImage& composed, QPoint at, Color 
 // The key colour as 0xRRGGBB, the layout of a QRgb without its alpha.
 inline uint32_t KeyRgb(Color key) { return (uint32_t(key.r) << 16) | (uint32_t(key.g) << 8) | key.b; }
 
-// Whether a premultiplied pixel shows the key colour.
-bool MatchesKey(uint32_t pixel, uint32_t keyRgb);
+// Whether a premultiplied pixel shows the key colour. Inline: it is asked once per composed pixel.
+inline bool MatchesKey(uint32_t pixel, uint32_t keyRgb) {
+    const uint32_t rgb = qAlpha(pixel) == 255 ? pixel : qUnpremultiply(pixel);
+    return (rgb & 0xFFFFFFu) == keyRgb;
+}
 
 // The part of dst (logical coordinates) that can reach the device through the painter's clip.
 QRect VisiblePart(QPainter& painter, const QRect& dst);

@@ -26,23 +26,6 @@ constexpr std::array<Captions, 2> kRadioBoxCaptions = {{
     {"CheckNormal", "CheckPressed", "CheckHighLighted", "CheckDisabled"},
 }};
 
-// The look of the system control standing in for a missing picture: the mark's own look, then the
-// state's (record indices: 1 pressed, 2 disabled, 3 highlighted).
-uint32_t SystemLook(uint32_t control, int mark, size_t state) {
-    uint32_t bits = control;
-    if (mark == kMarkHalfChecked)
-        bits |= DFCS_CHECKED | DFCS_INACTIVE | DFCS_BUTTON3STATE;
-    else if (mark == kMarkChecked)
-        bits |= DFCS_CHECKED;
-    switch (state) {
-    case 1: bits |= DFCS_PUSHED; break;
-    case 2: bits |= DFCS_INACTIVE; break;
-    case 3: bits |= DFCS_HOT; break;
-    default: break;
-    }
-    return bits;
-}
-
 // The mark the selector chooses, cut back to the unchecked one when a caller passes a value the kind does
 // not offer.
 int ChosenMark(const PreviewContext& ctx, int markCount) {
@@ -67,7 +50,7 @@ void DrawRows(QPainter& painter, const PreviewContext& ctx, const SkinStateImage
         if (w <= 0 || h <= 0 || !NamesPicture(image) || !DrawImageRef(painter, markRect, image)) {
             markRect = QRect(kCheckMarkMargin, top, kCheckMarkSystemSize, kCheckMarkSystemSize);
             QRect box = markRect;
-            DrawFrameControl(painter, box, DFC_BUTTON, SystemLook(control, mark, state), ctx.doc.Env());
+            DrawFrameControl(painter, box, DFC_BUTTON, CheckMarkSystemLook(control, mark, state), ctx.doc.Env());
         }
         if (showText) {
             const QRect text(markRect.right() + 1 + kCheckMarkTextGap, top, kCheckMarkTextWidth, markRect.height());
@@ -79,6 +62,21 @@ void DrawRows(QPainter& painter, const PreviewContext& ctx, const SkinStateImage
 }
 
 }  // namespace
+
+uint32_t CheckMarkSystemLook(uint32_t control, int mark, size_t state) {
+    uint32_t bits = control;
+    if (mark == kMarkHalfChecked)
+        bits |= DFCS_CHECKED | DFCS_INACTIVE | DFCS_BUTTON3STATE;
+    else if (mark == kMarkChecked)
+        bits |= DFCS_CHECKED;
+    switch (state) {
+    case 1: bits |= DFCS_PUSHED; break;
+    case 2: bits |= DFCS_INACTIVE; break;
+    case 3: bits |= DFCS_HOT; break;
+    default: break;
+    }
+    return bits;
+}
 
 SelectorInfo CheckBoxStateSelector() {
     return {"State",

@@ -4,6 +4,9 @@
 // button, and, when the object shows text, the row's caption beside it in the object's font and the
 // state's text style.
 
+#include <cstddef>
+#include <cstdint>
+
 #include "preview/PreviewKind.h"
 
 namespace vd::preview {
@@ -22,6 +25,11 @@ inline constexpr int kCheckMarkRowGap = 10;
 inline constexpr int kCheckMarkSystemSize = 14;
 inline constexpr int kCheckMarkTextGap = 2;
 inline constexpr int kCheckMarkTextWidth = 150;
+
+// The look of the system check box or radio button (control: DFCS_BUTTONCHECK or DFCS_BUTTONRADIO) standing
+// in for a missing mark picture: the mark's own look, then the state's (record indices: 1 pressed,
+// 2 disabled, 3 highlighted).
+uint32_t CheckMarkSystemLook(uint32_t control, int mark, size_t state);
 
 SelectorInfo CheckBoxStateSelector();
 SelectorInfo RadioBoxStateSelector();

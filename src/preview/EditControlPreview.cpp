@@ -10,6 +10,7 @@
 #include "platform/LogFontQt.h"
 #include "platform/SystemColors.h"
 #include "preview/ControlPreview.h"
+#include "preview/FieldControls.h"
 #include "preview/PreviewCommon.h"
 #include "preview/SkinColors.h"
 
@@ -39,24 +40,6 @@ void DrawStateName(QPainter& painter, const QString& name, QRect rect) {
     painter.restore();
 }
 
-// A field without a picture: a pushed standard push button with a white inside.
-void DrawWhiteField(QPainter& painter, QRect rect, const SystemEnvironment& env) {
-    if (rect.isEmpty()) return;
-    DrawFrameControl(painter, rect, DFC_BUTTON, DFCS_BUTTONPUSH | DFCS_PUSHED, env);
-    rect.adjust(2, 2, -2, -2);
-    if (!rect.isEmpty()) painter.fillRect(rect, QColor(255, 255, 255));
-}
-
-// How the standard drop-down arrow shows the selector's state when the button has no picture.
-uint32_t ComboArrowLook(int state) {
-    switch (state) {
-    case kFourPressed: return DFCS_PUSHED;
-    case kFourHighlighted: return DFCS_HOT;
-    case kFourDisabled: return DFCS_INACTIVE;
-    default: return 0;
-    }
-}
-
 // The ground inset on every side; the control stands at its top, cut off when the preview is too small.
 QRect InsetArea(QSize size) { return QRect(QPoint(0, 0), size).adjusted(kInset, kInset, -kInset, -kInset); }
 
@@ -70,8 +53,7 @@ QRect DrawEditFieldBase(QPainter& painter, const PreviewContext& ctx, const Skin
     DrawStateName(painter, StateName(ThreeStateSelector(), state),
                   QRect(control.left(), control.top(), control.width(), upper));
     const QRect lower(control.left(), control.top() + upper, control.width(), control.height() - upper);
-    if (!DrawImageRef(painter, lower, field.edges[static_cast<size_t>(state)]))
-        DrawWhiteField(painter, lower, ctx.doc.Env());
+    DrawEditFieldFace(painter, ctx.doc.Env(), field, lower, state);
     return lower;
 }
 
@@ -81,41 +63,21 @@ void DrawComboBoxPreview(QPainter& painter, const PreviewContext& ctx) {
     const auto* combo = dynamic_cast<const SkinComboBox*>(&ctx.record);
     if (!combo) return;
     const int state = FourStateValue(ctx);
-    const size_t index = static_cast<size_t>(FourStateIndex(state));
+    const int index = FourStateIndex(state);
     const SystemEnvironment& env = ctx.doc.Env();
-    // The frame has only two pictures: disabled, and normal for every other state.
-    const SkinImageBase& edge = combo->edges[state == kFourDisabled ? 1 : 0];
-    const SkinImageBase& button = combo->buttons[index];
-    const SkinImageBase& arrow = combo->arrows[index];
 
     DrawControlGround(painter, ctx.doc, QRect(QPoint(0, 0), ctx.size));
     const QRect area = InsetArea(ctx.size);
     const QRect control(area.left(), area.top(), area.width(), kComboHeight);
     if (control.isEmpty()) return;
 
-    QRect inside = control;
-    if (!NamesPicture(edge)) {
-        DrawWhiteField(painter, control, env);
-        inside = control.adjusted(2, 2, -2, -2);
-    }
-    if (!NamesPicture(button)) {
-        const int width = std::clamp(SystemMetric(SM_CXHSCROLL, env), 0, std::max(inside.width(), 0));
-        QRect drop(inside.right() + 1 - width, inside.top(), width, inside.height());
-        if (!drop.isEmpty())
-            DrawFrameControl(painter, drop, DFC_SCROLL, DFCS_SCROLLCOMBOBOX | ComboArrowLook(state), env);
-    }
-    DrawImageRef(painter, control, edge);
+    // The standard arrow goes over the white field but under a frame picture, as the engine draws them.
+    const bool framed = NamesPicture(DropDownEdge(*combo, index));
+    if (!framed) DrawDropDownEdge(painter, env, *combo, control, index);
+    DrawDropDownFallbackArrow(painter, env, *combo, control, index);
+    if (framed) DrawDropDownEdge(painter, env, *combo, control, index);
     DrawStateName(painter, StateName(FourStateSelector(), state), control);
-
-    // The button keeps its picture's width (never wider than the control) at the control's right end.
-    const int buttonWidth = std::clamp(SliceWidth(button), 0, control.width());
-    const QRect face(control.right() + 1 - buttonWidth, control.top(), buttonWidth, control.height());
-    DrawImageRef(painter, face, button);
-    const int aw = SliceWidth(arrow), ah = SliceHeight(arrow);
-    if (aw > 0 && ah > 0)
-        DrawImageRef(painter,
-                     BoundedRect(face.left() + (face.width() - aw) / 2, face.top() + (face.height() - ah) / 2, aw, ah),
-                     arrow);
+    DrawDropDownButton(painter, *combo, control, index);
 }
 
 void DrawEditFieldPreview(QPainter& painter, const PreviewContext& ctx) {

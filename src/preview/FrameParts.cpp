@@ -27,13 +27,10 @@ constexpr int kEditSample = 1;
 // Where the popup hangs from when the "Edit" sample has no picture to draw.
 constexpr Rect kPopupAnchorFallback{10, 0, 100, 40};
 
-// The minimised child window in the client's bottom-left corner.
-constexpr int kChildWidth = 160;
-constexpr int kChildMinHeight = 27;
+// Where the minimised child window's icon and caption text sit.
 constexpr int kChildIconLeft = 5;
 constexpr int kChildTextLeft = 22;
 constexpr int kChildTextRight = 107;
-constexpr int kIconSize = 16;
 
 QRect Ltrb(int left, int top, int right, int bottom) { return ToQRect(Rect{left, top, right, bottom}); }
 
@@ -47,9 +44,9 @@ void DrawCaption(QPainter& painter, const SkinFrame& f, const QRect& caption, co
     if (f.snapCaptionText) {
         QRect text;
         DrawStyledText(painter, name, caption, f.captionFont, f.captionActive, &text, false);
-        x = text.x() - offset - kIconSize;
+        x = text.x() - offset - kSmallIconSize;
     }
-    DrawApplicationIcon(painter, x, caption.y() + (caption.height() - kIconSize) / 2);
+    DrawApplicationIcon(painter, x, caption.y() + (caption.height() - kSmallIconSize) / 2);
 }
 
 // Close, restore and minimise at the menu bar's right end, from right to left.
@@ -127,16 +124,39 @@ QRect DrawFrameMenuBar(QPainter& painter, const SkinFrame& f, const QRect& menuB
     return DrawMenuBarItems(painter, f, menuBar);
 }
 
-void DrawMinimisedChild(QPainter& painter, const CSkinDocument& doc, const SkinFrame& f, const QRect& client) {
-    const int height = std::max(SliceHeight(f.activeMinCaption), kChildMinHeight);
-    const int left = client.x(), bottom = client.y() + client.height();
-    const QRect child = Ltrb(left, bottom - height, left + kChildWidth, bottom);
+int MinimisedChildHeight(const SkinFrame& f) { return std::max(SliceHeight(f.activeMinCaption), kMinimisedChildMinHeight); }
+
+void DrawMinimisedCaption(QPainter& painter, const SkinFrame& f, const QRect& child, const QString& title) {
     DrawImageRef(painter, child, f.activeMinCaption);
-    DrawChildWindowIcon(painter, left + kChildIconLeft, child.y() + (height - kIconSize) / 2);
-    DrawStyledText(painter, QStringLiteral("Corvalet1"),
-                   Ltrb(left + kChildTextLeft, child.y(), left + kChildTextRight, bottom), f.minCaptionFont,
-                   f.minCaptionActive);
+    const int left = child.x();
+    DrawChildWindowIcon(painter, left + kChildIconLeft, child.y() + (child.height() - kSmallIconSize) / 2);
+    DrawStyledText(painter, title, Ltrb(left + kChildTextLeft, child.y(), left + kChildTextRight, child.bottom() + 1),
+                   f.minCaptionFont, f.minCaptionActive);
+}
+
+void DrawMinimisedChild(QPainter& painter, const CSkinDocument& doc, const SkinFrame& f, const QRect& client) {
+    const int height = MinimisedChildHeight(f);
+    const int left = client.x(), bottom = client.y() + client.height();
+    const QRect child = Ltrb(left, bottom - height, left + kMinimisedChildWidth, bottom);
+    DrawMinimisedCaption(painter, f, child, QStringLiteral("Corvalet1"));
     DrawCaptionButtons(painter, doc, f.ID, child, IsMinimisedCaptionButton);
+}
+
+SkinFrame FrameAsShown(const SkinFrame& f, bool active) {
+    SkinFrame shown = f;
+    if (active) return shown;
+    const auto take = [](SkinImageBase& to, const SkinImageBase& inactive) {
+        if (NamesPicture(inactive)) to = inactive;
+    };
+    take(shown.activeLeft, f.inactiveLeft);
+    take(shown.activeRight, f.inactiveRight);
+    take(shown.activeTop, f.inactiveTop);
+    take(shown.activeBottom, f.inactiveBottom);
+    take(shown.activeMinCaption, f.inactiveMinCaption);
+    take(shown.menuBarBk, f.menuBarBkInactive);
+    shown.captionActive = f.captionInactive;
+    shown.minCaptionActive = f.minCaptionInactive;
+    return shown;
 }
 
 bool IsMainCaptionButton(int type) { return (type >= 0 && type <= 5) || type == 9; }

@@ -39,8 +39,23 @@ void DrawFrameWindow(QPainter& painter, const SystemEnvironment& env, const Skin
 // sample menus "File", "Edit", "View", "Window"; returns the rectangle an open popup menu hangs from.
 QRect DrawFrameMenuBar(QPainter& painter, const SkinFrame& f, const QRect& menuBar, bool mdiButtons);
 
+// A minimised MDI child window: this wide, and as high as the minimised caption picture but at least
+// kMinimisedChildMinHeight.
+inline constexpr int kMinimisedChildWidth = 160;
+inline constexpr int kMinimisedChildMinHeight = 27;
+int MinimisedChildHeight(const SkinFrame& f);
+
+// The minimised caption filling child: the (active) minimised caption picture, the child-window icon and the
+// title in the minimised caption font and style; FrameAsShown gives the inactive look. No caption buttons.
+void DrawMinimisedCaption(QPainter& painter, const SkinFrame& f, const QRect& child, const QString& title);
+
 // The minimised MDI child "Corvalet1" in the bottom-left corner of client, with its caption buttons.
 void DrawMinimisedChild(QPainter& painter, const CSkinDocument& doc, const SkinFrame& f, const QRect& client);
+
+// The frame as an active or inactive window shows it, drawn through its active members: while inactive the
+// inactive pictures that are set replace the active ones (one never set would lose the window a border)
+// and the inactive caption styles replace the active ones.
+SkinFrame FrameAsShown(const SkinFrame& f, bool active);
 
 // The caption buttons a main window shows (those of the minimised caption excluded).
 bool IsMainCaptionButton(int type);

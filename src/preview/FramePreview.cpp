@@ -5,78 +5,55 @@
 #include "Helpers/SkinBase.h"
 #include "Resource/ResObjects/ResFrame.h"
 #include "Resource/SkinDocument.h"
-#include "platform/ArrowGlyphs.h"
-#include "platform/DrawText.h"
-#include "platform/FrameEdges.h"
 #include "platform/QtConvert.h"
-#include "platform/SystemColors.h"
 #include "preview/FrameParts.h"
+#include "preview/PopupMenuParts.h"
 #include "preview/PreviewCommon.h"
 
 namespace vd::preview {
 namespace {
 
-// The popup menu's commands; text style indexes are those of SkinPopupMenu::text.
-enum PopupStyle { kTextNormal = 0, kTextHighlighted = 1, kTextDisabled = 2, kTextDefault = 3 };
+// The popup menu's commands.
 enum class PopupRow { Command, Highlighted, Separator, SubMenu };
 struct PopupSample {
     const char* text;
-    PopupStyle style;
+    PopupTextStyle style;
     PopupRow row;
 };
 constexpr PopupSample kPopupSamples[] = {
-    {"New\tCtrl+N", kTextNormal, PopupRow::Command},
-    {"Open", kTextDisabled, PopupRow::Command},
-    {"Save", kTextHighlighted, PopupRow::Highlighted},
-    {"Save As ...", kTextDefault, PopupRow::Command},
-    {nullptr, kTextNormal, PopupRow::Separator},
-    {"Recent Files...", kTextNormal, PopupRow::SubMenu},
-    {"Exit", kTextNormal, PopupRow::Command},
+    {"New\tCtrl+N", kPopupTextNormal, PopupRow::Command},
+    {"Open", kPopupTextDisabled, PopupRow::Command},
+    {"Save", kPopupTextHighlighted, PopupRow::Highlighted},
+    {"Save As ...", kPopupTextDefault, PopupRow::Command},
+    {nullptr, kPopupTextNormal, PopupRow::Separator},
+    {"Recent Files...", kPopupTextNormal, PopupRow::SubMenu},
+    {"Exit", kPopupTextNormal, PopupRow::Command},
 };
 constexpr int kPopupWidth = 180;
 constexpr int kPopupCommandRows = 6;
-
-QRect Ltrb(int left, int top, int right, int bottom) { return ToQRect(Rect{left, top, right, bottom}); }
-
-void DrawSubMenuArrow(QPainter& painter, const SkinPopupMenu& menu, const QRect& item) {
-    const int w = SliceWidth(menu.arrow), h = SliceHeight(menu.arrow);
-    const QRect arrow(item.x() + item.width() - w, item.y() + (item.height() - h) / 2, w, h);
-    if (DrawImageRef(painter, arrow, menu.arrow)) return;
-    DrawMarlettArrow(painter, item, '8', PointTenthsToPixels(kArrowGlyphPointTenths, kPreviewScreenDpi),
-                     ToQColor(menu.text[kTextNormal].textColor), DT_RIGHT | DT_VCENTER | DT_SINGLELINE);
-}
 
 void DrawPopupMenu(QPainter& painter, const SystemEnvironment& env, const SkinPopupMenu& menu, const QRect& anchor) {
     const int separatorHeight = SliceHeight(menu.separator);
     const int rowHeight = Bounded(menu.itemHeight);
     const int topMargin = Bounded(menu.itemTopHeight), bottomMargin = Bounded(menu.itemBottomHeight);
     const int height = kPopupCommandRows * rowHeight + separatorHeight + topMargin + bottomMargin;
-    const int left = anchor.x(), top = anchor.y() + anchor.height();
-    const QRect box(left, top, kPopupWidth, height);
-    if (!DrawImageRef(painter, box, menu.background)) {
-        painter.fillRect(box, SysColor(COLOR_BTNFACE, env));
-        Draw3dRect(painter, box, SysColor(COLOR_3DLIGHT, env), SysColor(COLOR_BTNSHADOW, env));
-    }
-    const int itemLeft = left + Bounded(menu.itemLeftWidth);
-    const int itemRight = left + kPopupWidth - Bounded(menu.itemRightWidth);
-    const int bottom = top + height;
-    DrawImageRef(painter, Ltrb(itemLeft, top + topMargin, itemLeft + SliceWidth(menu.vbar), bottom - bottomMargin),
-                 menu.vbar);
+    const QRect box(anchor.x(), anchor.y() + anchor.height(), kPopupWidth, height);
+    DrawPopupMenuBox(painter, env, menu, box);
+    DrawImageRef(painter, PopupVBarRect(menu, box), menu.vbar);
 
-    int y = top + topMargin;
+    const QRect items = PopupItemArea(menu, box);
+    const int itemLeft = items.x(), itemRight = items.x() + items.width();
+    int y = items.y();
     for (const PopupSample& sample : kPopupSamples) {
         if (sample.row == PopupRow::Separator) {
-            DrawImageRef(painter,
-                         Ltrb(itemLeft + Bounded(menu.text[kTextNormal].leftOffset), y, itemRight,
-                              y + separatorHeight),
-                         menu.separator);
+            DrawImageRef(painter, PopupSeparatorRect(menu, itemLeft, itemRight, y), menu.separator);
             y += separatorHeight;
             continue;
         }
-        const QRect item = Ltrb(itemLeft, y, itemRight, y + rowHeight);
+        const QRect item(itemLeft, y, itemRight - itemLeft, rowHeight);
         if (sample.row == PopupRow::Highlighted) DrawImageRef(painter, item, menu.item);
         DrawMenuItemText(painter, QString::fromLatin1(sample.text), item, menu.font, menu.text[sample.style]);
-        if (sample.row == PopupRow::SubMenu) DrawSubMenuArrow(painter, menu, item);
+        if (sample.row == PopupRow::SubMenu) DrawPopupMenuArrow(painter, menu, item, false);
         y += rowHeight;
     }
 }

@@ -35,16 +35,17 @@ void DrawEtchedFrame(QPainter& painter, const QRect& box) {
     Outline(painter, dark, ToQColor(kGroupEtchShadow));
 }
 
-void DrawGroupBox(QPainter& painter, const CSkinDocument& doc, const SkinGroupBox& item, const QRect& box,
-                  int state) {
-    if (box.isEmpty()) return;
+}  // namespace
+
+void DrawGroupBoxState(QPainter& painter, const CSkinDocument& doc, const SkinGroupBox& item, const QRect& box,
+                       int state, const QString& caption) {
+    if (box.isEmpty() || state < 0 || state >= static_cast<int>(item.group.size())) return;
     const size_t i = static_cast<size_t>(state);
     const bool etched = !DrawImageRef(painter, box, item.group[i]);
     if (etched) DrawEtchedFrame(painter, box);
     const int textHeight = QFontMetrics(ToQFont(item.font)).height();
     const QRect band = GroupCaptionBand(item.group[i], box, textHeight);
     if (band.isEmpty()) return;
-    const QString caption = QString::fromLatin1(kPairStateNames[i]);
     if (!DrawImageRef(painter, band, item.box[i]) && etched) {
         // As on the system's group box, the etched line stops at the caption instead of striking it out.
         QRect text;
@@ -54,8 +55,6 @@ void DrawGroupBox(QPainter& painter, const CSkinDocument& doc, const SkinGroupBo
     }
     DrawStyledText(painter, caption, band, item.font, item.textStyles[i]);
 }
-
-}  // namespace
 
 QRect GroupBoxSampleRect(QSize size, int state) {
     const QRect area = QRect(QPoint(0, 0), size).adjusted(kGroupBoxInset, kGroupBoxInset, -kGroupBoxInset, -kGroupBoxInset);
@@ -76,7 +75,9 @@ void DrawGroupBoxPreview(QPainter& painter, const PreviewContext& ctx) {
     const auto* item = dynamic_cast<const SkinGroupBox*>(&ctx.record);
     if (!item) return;
     DrawControlGround(painter, ctx.doc, QRect(QPoint(0, 0), ctx.size));
-    for (int state = 0; state < 2; ++state) DrawGroupBox(painter, ctx.doc, *item, GroupBoxSampleRect(ctx.size, state), state);
+    for (int state = 0; state < 2; ++state)
+        DrawGroupBoxState(painter, ctx.doc, *item, GroupBoxSampleRect(ctx.size, state), state,
+                          QString::fromLatin1(kPairStateNames[static_cast<size_t>(state)]));
 }
 
 }  // namespace vd::preview

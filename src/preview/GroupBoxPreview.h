@@ -5,10 +5,13 @@
 
 #include <QRect>
 #include <QSize>
+#include <QString>
 
 #include "Resource/SkinRecords.h"
 #include "preview/PreviewKind.h"
 
+class CSkinDocument;
+class QPainter;
 struct SkinGroupBox;
 
 namespace vd::preview {
@@ -29,6 +32,12 @@ QRect GroupBoxSampleRect(QSize size, int state);
 // The caption band of a box: its top, inset by its group picture's left and right slice margins and as high
 // as its top one; when that leaves no band (no margin set), kGroupCaptionIndent in and textHeight high.
 QRect GroupCaptionBand(const SkinImageBase& group, const QRect& box, int textHeight);
+
+// One group box of a state (0 Normal, 1 Disabled; any other value draws nothing) filling box, captioned
+// with caption: its group picture or the etched frame, the box picture behind the caption band and the
+// caption in the object's font and the state's text style.
+void DrawGroupBoxState(QPainter& painter, const CSkinDocument& doc, const SkinGroupBox& item, const QRect& box,
+                       int state, const QString& caption);
 
 void DrawGroupBoxPreview(QPainter& painter, const PreviewContext& ctx);
 

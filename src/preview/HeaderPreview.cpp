@@ -28,6 +28,18 @@ constexpr std::array<SampleItem, 4> kItems = {{{"Normal", 80, 0}, {"Pressed", 80
 
 }  // namespace
 
+void DrawHeaderItemFace(QPainter& painter, const CSkinDocument& doc, const SkinHeader& header, const QRect& item,
+                        int index) {
+    const size_t s = index >= 0 && index < static_cast<int>(header.itemImages.size()) ? static_cast<size_t>(index) : 0;
+    if (!DrawImageRef(painter, item, header.itemImages[s])) DrawControlGround(painter, doc, item);
+}
+
+QRect HeaderArrowRect(const SkinImageBase& arrow, const QRect& item) {
+    const int aw = SliceWidth(arrow), ah = SliceHeight(arrow);
+    if (aw <= 0 || ah <= 0) return {};
+    return BoundedRect(item.right() + 1 - kArrowInset - aw, item.top() + (item.height() - ah) / 2, aw, ah);
+}
+
 void DrawHeaderPreview(QPainter& painter, const PreviewContext& ctx) {
     const auto* header = dynamic_cast<const SkinHeader*>(&ctx.record);
     if (!header) return;
@@ -53,13 +65,10 @@ void DrawHeaderPreview(QPainter& painter, const PreviewContext& ctx) {
         const QRect item(left, bar.top(), sample.width, bar.height());
         left += sample.width;
         const size_t s = static_cast<size_t>(sample.state);
-        if (!DrawImageRef(painter, item, header->itemImages[s])) DrawControlGround(painter, ctx.doc, item);
+        DrawHeaderItemFace(painter, ctx.doc, *header, item, sample.state);
         DrawStyledText(painter, QString::fromLatin1(sample.caption), item, header->font, header->itemStyles[s]);
-        const SkinImageBase& arrow = header->upArrows[s];
-        const int aw = SliceWidth(arrow), ah = SliceHeight(arrow);
-        if (aw > 0 && ah > 0)
-            DrawImageRef(painter, QRect(item.right() + 1 - kArrowInset - aw, item.top() + (item.height() - ah) / 2, aw, ah),
-                         arrow);
+        const QRect arrow = HeaderArrowRect(header->upArrows[s], item);
+        if (!arrow.isEmpty()) DrawImageRef(painter, arrow, header->upArrows[s]);
     }
     painter.restore();
 }

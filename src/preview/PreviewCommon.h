@@ -76,7 +76,8 @@ void DrawCaptionButtons(QPainter& painter, const CSkinDocument& doc, int ownerId
 inline bool IsMinimisedCaptionButton(int type) { return type >= 6 && type <= 8; }
 
 // The application icon of the frame preview's caption and the child-window icon of its minimised caption:
-// 16 x 16 artwork of this designer, drawn at (x, y).
+// kSmallIconSize square artwork of this designer, drawn at (x, y).
+inline constexpr int kSmallIconSize = 16;
 void DrawApplicationIcon(QPainter& painter, int x, int y);
 void DrawChildWindowIcon(QPainter& painter, int x, int y);
 QImage ApplicationIcon();

@@ -32,11 +32,11 @@ void FillPlain(QPainter& painter, const QRect& rect, Color color) {
     if (!rect.isEmpty()) painter.fillRect(rect, ToQColor(color));
 }
 
-// One sample bar in its own coordinates: length x thickness, filled from the left. Returns whether the
-// bar wants the sunken 3-D edge around it, which the caller draws as seen on the screen.
-bool DrawBar(QPainter& painter, const SkinProgressBar& p, int length, int thickness, int position) {
+// One bar in its own coordinates: length x thickness, the span [from, to) of its length filled. Returns
+// whether the bar wants the sunken 3-D edge around it, which the caller draws as seen on the screen.
+bool DrawBar(QPainter& painter, const SkinProgressBar& p, int length, int thickness, int from, int to) {
     const QRect bar(0, 0, length, thickness);
-    const QRect filled(0, 0, ProgressFilledLength(length, position), thickness);
+    const QRect filled(from, 0, to - from, thickness);
     if (p.drawType == 2) {
         FillByDrawType(painter, bar.adjusted(1, 1, -1, -1), p.bkStart, p.bkEnd, p.bkDrawType, p.bkStep);
         FillByDrawType(painter, filled, p.fgStart, p.fgEnd, p.fgDrawType, p.fgStep);
@@ -54,8 +54,9 @@ bool DrawBar(QPainter& painter, const SkinProgressBar& p, int length, int thickn
         // own when the block picture is missing), centred across the bar.
         const SkinImageBase& sizeOf = NamesPicture(p.foreground) ? p.foreground : p.foregroundSmooth;
         const int height = std::clamp(SliceHeight(sizeOf), 1, thickness);
-        const int right = std::min(filled.width(), length - 2);
-        drawn = DrawImageRef(painter, QRect(2, (thickness - height) / 2, right - 2, height), p.foregroundSmooth);
+        const int left = std::max(from, 2);
+        const int right = std::min(to, length - 2);
+        drawn = DrawImageRef(painter, QRect(left, (thickness - height) / 2, right - left, height), p.foregroundSmooth);
     } else {
         drawn = DrawImageRef(painter, filled, p.foreground);
     }
@@ -63,44 +64,42 @@ bool DrawBar(QPainter& painter, const SkinProgressBar& p, int length, int thickn
     return edge;
 }
 
-// Where a bar is drawn: its rectangle on the preview, the transform from the bar's own coordinates (its
-// start at the origin, growing along x) and the one the text is drawn in.
+// Where a bar is drawn: its rectangle on the screen, its length and thickness, the transform from the
+// bar's own coordinates (its start at the origin, growing along x) and the one the text is drawn in.
 struct BarPlacement {
     QRect screen;
     int length = 0;
+    int thickness = 0;
     QTransform bar;
     QTransform text;
 };
 
-BarPlacement Horizontal(QSize size, bool reversed) {
+BarPlacement Place(const QRect& screen, Qt::Orientation orientation, bool reversed) {
     BarPlacement b;
-    b.screen = ProgressHorizontalBar(size);
-    b.length = b.screen.width();
-    b.text = QTransform::fromTranslate(b.screen.left(), b.screen.top());
-    // Turned half around, the bar grows from the right; its text stays upright.
-    b.bar = reversed ? QTransform::fromTranslate(b.screen.left() + b.length, b.screen.top() + b.screen.height())
-                           .rotate(180)
-                     : b.text;
-    return b;
-}
-
-BarPlacement Vertical(QSize size, bool reversed) {
-    BarPlacement b;
-    b.screen = ProgressVerticalBar(size);
-    b.length = b.screen.height();
+    b.screen = screen;
+    if (orientation == Qt::Horizontal) {
+        b.length = screen.width();
+        b.thickness = screen.height();
+        b.text = QTransform::fromTranslate(screen.left(), screen.top());
+        // Turned half around, the bar grows from the right; its text stays upright.
+        b.bar = reversed ? QTransform::fromTranslate(screen.left() + b.length, screen.top() + screen.height()).rotate(180)
+                         : b.text;
+        return b;
+    }
+    b.length = screen.height();
+    b.thickness = screen.width();
     // A quarter turn against the clock: the bar grows upwards and its text reads upwards, as on a spine.
-    b.text = QTransform::fromTranslate(b.screen.left(), b.screen.top() + b.length).rotate(-90);
+    b.text = QTransform::fromTranslate(screen.left(), screen.top() + b.length).rotate(-90);
     // A quarter turn with the clock: it grows downwards from the top.
-    b.bar = reversed ? QTransform::fromTranslate(b.screen.left() + b.screen.width(), b.screen.top()).rotate(90) : b.text;
+    b.bar = reversed ? QTransform::fromTranslate(screen.left() + screen.width(), screen.top()).rotate(90) : b.text;
     return b;
 }
 
 // The text in "cN" over the bar and in "cH" over its filled part.
-void DrawBarText(QPainter& painter, const SkinProgressBar& p, const BarPlacement& b, int position,
+void DrawBarText(QPainter& painter, const SkinProgressBar& p, const BarPlacement& b, int from, int to,
                  const QString& text) {
-    const int thickness = kProgressBarThickness;
-    const QRect bar(0, 0, b.length, thickness);
-    const QRect filledInBar(0, 0, ProgressFilledLength(b.length, position), thickness);
+    const QRect bar(0, 0, b.length, b.thickness);
+    const QRect filledInBar(from, 0, to - from, b.thickness);
     // The filled part in the text's coordinates: exact, as both transforms turn by quarter turns only.
     const QRect filled = (b.bar * b.text.inverted()).mapRect(QRectF(filledInBar)).toAlignedRect() & bar;
     SkinTextStyle style = p.barTextStyle;
@@ -120,18 +119,6 @@ void DrawBarText(QPainter& painter, const SkinProgressBar& p, const BarPlacement
         DrawStyledText(painter, text, bar, p.font, style);
     }
     painter.restore();
-}
-
-void DrawSampleBar(QPainter& painter, const SkinProgressBar& p, const BarPlacement& b, int position,
-                   const QString& text) {
-    if (b.length <= 0 || b.screen.isEmpty()) return;
-    painter.save();
-    painter.setTransform(b.bar, true);
-    const bool edge = DrawBar(painter, p, b.length, kProgressBarThickness, position);
-    painter.restore();
-    // Drawn unturned, so the bar looks sunken whichever way it grows.
-    if (edge) Draw3dRect(painter, b.screen, ToQColor(p.shadow3d), ToQColor(p.highlight3d));
-    if (p.showText) DrawBarText(painter, p, b, position, text);
 }
 
 // One conversion of a text pattern starting at pattern[start] == '%': the length of a floating-point
@@ -158,6 +145,21 @@ size_t FloatConversionLength(const std::string& pattern, size_t start) {
 }
 
 }  // namespace
+
+void DrawProgressBar(QPainter& painter, const SkinProgressBar& p, const QRect& screen, Qt::Orientation orientation,
+                     bool reversed, int from, int to, const QString& text) {
+    const BarPlacement b = Place(screen, orientation, reversed);
+    if (b.length <= 0 || screen.isEmpty()) return;
+    from = std::clamp(from, 0, b.length);
+    to = std::clamp(to, from, b.length);
+    painter.save();
+    painter.setTransform(b.bar, true);
+    const bool edge = DrawBar(painter, p, b.length, b.thickness, from, to);
+    painter.restore();
+    // Drawn unturned, so the bar looks sunken whichever way it grows.
+    if (edge) Draw3dRect(painter, screen, ToQColor(p.shadow3d), ToQColor(p.highlight3d));
+    if (!text.isEmpty()) DrawBarText(painter, p, b, from, to, text);
+}
 
 SelectorInfo ProgressPositionSelector() {
     return {kProgressPositionSelector, {}, kProgressInitialPosition, SelectorEdit::Slider, 0, 100};
@@ -221,8 +223,12 @@ void DrawProgressPreview(QPainter& painter, const PreviewContext& ctx) {
     const int position = std::clamp(SelectorValue(ctx.selectors, kProgressPositionSelector, kProgressInitialPosition), 0, 100);
     const QString text = p->showText ? QString::fromStdString(FormatProgressText(p->textFormat, position)) : QString();
     const bool reversed = p->r != 0;
-    DrawSampleBar(painter, *p, Horizontal(ctx.size, reversed), position, text);
-    DrawSampleBar(painter, *p, Vertical(ctx.size, reversed), position, text);
+    const QRect horizontal = ProgressHorizontalBar(ctx.size);
+    DrawProgressBar(painter, *p, horizontal, Qt::Horizontal, reversed, 0,
+                    ProgressFilledLength(horizontal.width(), position), text);
+    const QRect vertical = ProgressVerticalBar(ctx.size);
+    DrawProgressBar(painter, *p, vertical, Qt::Vertical, reversed, 0, ProgressFilledLength(vertical.height(), position),
+                    text);
 }
 
 }  // namespace vd::preview

@@ -2,9 +2,14 @@
 // The progress preview: a horizontal and a vertical sample bar on the skin's button face, filled to the
 // page's "Postion", drawn from the bar's pictures or colours, with the optional percentage text.
 
+#include <QRect>
+#include <QString>
+
 #include <string>
 
 #include "preview/PreviewKind.h"
+
+struct SkinProgressBar;
 
 namespace vd::preview {
 
@@ -32,6 +37,13 @@ int ProgressFilledLength(int length, int position);
 // formatted; anything else that starts with "%" is shown as written, so a pattern from a file never
 // reaches printf with a conversion that would read a missing argument. The decimal point is always ".".
 std::string FormatProgressText(const std::string& pattern, double value);
+
+// One bar on the screen rectangle `screen`, growing along its length (rightwards when horizontal,
+// upwards when vertical, from the other end when reversed) with the span [from, to) of its length filled,
+// from the record's pictures or colours; a non-empty text is drawn over it in "cN", and in "cH" over the
+// filled span. Spans reaching outside the bar are cut to it.
+void DrawProgressBar(QPainter& painter, const SkinProgressBar& p, const QRect& screen, Qt::Orientation orientation,
+                     bool reversed, int from, int to, const QString& text);
 
 void DrawProgressPreview(QPainter& painter, const PreviewContext& ctx);
 

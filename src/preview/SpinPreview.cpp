@@ -7,6 +7,7 @@
 #include "platform/FrameControls.h"
 #include "preview/ControlPreview.h"
 #include "preview/PreviewCommon.h"
+#include "preview/ScrollParts.h"
 
 namespace vd::preview {
 namespace {
@@ -17,16 +18,6 @@ enum SpinState { kSpinNormal = 0, kSpinPressed = 1, kSpinDisabled = 2, kSpinHigh
 int ChosenState(const PreviewContext& ctx) {
     const int v = SelectorValue(ctx.selectors, "State", kSpinNormal);
     return v >= kSpinNormal && v <= kSpinHighlighted ? v : kSpinNormal;
-}
-
-// How the system's scroll arrow shows a state when the face has no picture.
-uint32_t SystemLook(int state) {
-    switch (state) {
-    case kSpinPressed: return DFCS_PUSHED;
-    case kSpinDisabled: return DFCS_INACTIVE;
-    case kSpinHighlighted: return DFCS_HOT;
-    default: return 0;
-    }
 }
 
 // One button: its face, its arrow and the system arrow standing in for a missing face.
@@ -44,24 +35,25 @@ QSize ButtonSize(const SkinImageBase& face, QSize standard, QSize room) {
     return size.boundedTo(room.expandedTo(QSize(0, 0)));
 }
 
-void DrawButton(QPainter& painter, const PreviewContext& ctx, const QRect& rect, const Button& button, int state) {
+}  // namespace
+
+void DrawSpinButton(QPainter& painter, const QRect& rect, const SkinImageBase& face, const SkinImageBase& arrow,
+                    uint32_t scroll, int state, const SystemEnvironment& env) {
     if (rect.isEmpty()) return;
-    if (!DrawImageRef(painter, rect, button.face)) {
+    if (!DrawImageRef(painter, rect, face)) {
         QRect control = rect;
-        DrawFrameControl(painter, control, DFC_SCROLL, button.scroll | SystemLook(state), ctx.doc.Env());
+        DrawFrameControl(painter, control, DFC_SCROLL, scroll | StandardArrowStateBits(state), env);
     }
-    const int w = SliceWidth(button.arrow), h = SliceHeight(button.arrow);
+    const int w = SliceWidth(arrow), h = SliceHeight(arrow);
     if (w <= 0 || h <= 0) return;
     painter.save();
     painter.setClipRect(rect, Qt::IntersectClip);
     // Cut to the button first, so an enormous arrow from the file is never laid out at its full size.
     const int aw = std::min(w, rect.width()), ah = std::min(h, rect.height());
     DrawImageRef(painter, QRect(rect.left() + (rect.width() - aw) / 2, rect.top() + (rect.height() - ah) / 2, aw, ah),
-                 button.arrow);
+                 arrow);
     painter.restore();
 }
-
-}  // namespace
 
 SelectorInfo SpinStateSelector() {
     return {"State",
@@ -90,8 +82,8 @@ void DrawSpinPreview(QPainter& painter, const PreviewContext& ctx) {
     const QRect leftRect(area.topLeft(), ButtonSize(left.face, standard, area.size()));
     const QRect rightRect(QPoint(leftRect.right() + 1, area.top()),
                           ButtonSize(right.face, standard, QSize(area.right() - leftRect.right(), area.height())));
-    DrawButton(painter, ctx, leftRect, left, state);
-    DrawButton(painter, ctx, rightRect, right, state);
+    DrawSpinButton(painter, leftRect, left.face, left.arrow, left.scroll, state, env);
+    DrawSpinButton(painter, rightRect, right.face, right.arrow, right.scroll, state, env);
 
     // Vertical: up above down, below the horizontal spin.
     const int top = area.top() + std::max(leftRect.height(), rightRect.height()) + kSpinGap;
@@ -101,8 +93,8 @@ void DrawSpinPreview(QPainter& painter, const PreviewContext& ctx) {
     const QRect upRect(QPoint(area.left(), top), ButtonSize(up.face, standard, below));
     const QRect downRect(QPoint(area.left(), upRect.bottom() + 1),
                          ButtonSize(down.face, standard, QSize(area.width(), area.bottom() - upRect.bottom())));
-    DrawButton(painter, ctx, upRect, up, state);
-    DrawButton(painter, ctx, downRect, down, state);
+    DrawSpinButton(painter, upRect, up.face, up.arrow, up.scroll, state, env);
+    DrawSpinButton(painter, downRect, down.face, down.arrow, down.scroll, state, env);
     painter.restore();
 }
 

@@ -3,6 +3,13 @@
 // buttons), in the state the page's "State" selector chooses; each button shows its face picture with its
 // arrow picture centred on it, or the system's scroll arrow where the face has no picture.
 
+#include <QPainter>
+#include <QRect>
+
+#include <cstdint>
+
+#include "Resource/SkinRecords.h"
+#include "Resource/SystemEnvironment.h"
 #include "preview/PreviewKind.h"
 
 namespace vd::preview {
@@ -17,6 +24,12 @@ inline constexpr int kSpinGap = 8;
 
 // "State": Normal, Highlighted, Pressed, Disabled; the values are the record's own state indices.
 SelectorInfo SpinStateSelector();
+
+// One spin button in rect: its face picture, or the system's scroll arrow (`scroll` is DFCS_SCROLLUP, ...)
+// in the look of the record's state index without one, then its arrow picture centred at its own size, cut
+// to the button.
+void DrawSpinButton(QPainter& painter, const QRect& rect, const SkinImageBase& face, const SkinImageBase& arrow,
+                    uint32_t scroll, int state, const SystemEnvironment& env);
 
 void DrawSpinPreview(QPainter& painter, const PreviewContext& ctx);
 

@@ -21,83 +21,25 @@ int SideOf(const PreviewContext& ctx) {
 
 bool IsHorizontalSide(int side) { return side == kTabTop || side == kTabBottom; }
 
-// The strip of one side in its own terms: `along` runs from the strip's start (left or top), `across` from
-// the preview's edge towards the page. Both orientations and both ends share one layout this way.
-struct Strip {
-    QRect area;
-    int side;
-
-    int Length() const { return IsHorizontalSide(side) ? area.width() : area.height(); }
-    int Depth() const { return IsHorizontalSide(side) ? area.height() : area.width(); }
-    QRect Piece(long long along, long long length, long long across, long long thickness) const {
-        const int a = Bounded(along), len = Bounded(length), c = Bounded(across), t = Bounded(thickness);
-        switch (side) {
-        case kTabBottom: return QRect(area.left() + a, area.bottom() + 1 - c - t, len, t);
-        case kTabLeft: return QRect(area.left() + c, area.top() + a, t, len);
-        case kTabRight: return QRect(area.right() + 1 - c - t, area.top() + a, t, len);
-        default: return QRect(area.left() + a, area.top() + c, len, t);
-        }
-    }
-    // The sides of a standard tab that get an edge: all but the one towards the page.
-    uint32_t TabEdges() const {
-        switch (side) {
-        case kTabBottom: return BF_LEFT | BF_BOTTOM | BF_RIGHT;
-        case kTabLeft: return BF_TOP | BF_LEFT | BF_BOTTOM;
-        case kTabRight: return BF_TOP | BF_RIGHT | BF_BOTTOM;
-        default: return BF_LEFT | BF_TOP | BF_RIGHT;
-        }
-    }
-};
-
-Strip StripOf(int side, QSize size) {
+TabStrip StripOf(int side, QSize size) {
     return {QRect(QPoint(0, 0), size).adjusted(kTabCtrlInset, kTabCtrlInset, -kTabCtrlInset, -kTabCtrlInset), side};
-}
-
-// A picture's own size along and across a strip of the side; empty when it names no picture or has no area.
-QSize OwnSize(const SkinImageBase& image, int side) {
-    if (!NamesPicture(image)) return {};
-    const int w = SliceWidth(image), h = SliceHeight(image);
-    if (w <= 0 || h <= 0) return {};
-    return IsHorizontalSide(side) ? QSize(w, h) : QSize(h, w);
-}
-
-// The picture a sample tab of `state` shows: its own, or the normal one when its own is missing; null
-// without the normal picture (the standard tabs are drawn then).
-const SkinImageBase* TabImage(const SkinTabSide& s, int state) {
-    if (OwnSize(s.items.images[0], kTabTop).isEmpty()) return nullptr;
-    const SkinImageBase& own = s.items.images[static_cast<size_t>(state)];
-    return OwnSize(own, kTabTop).isEmpty() ? &s.items.images[0] : &own;
 }
 
 // The sample tab's length along and thickness across the strip.
 QSize TabSize(const SkinTabSide& s, int side, int state) {
-    const SkinImageBase* image = TabImage(s, state);
-    return image ? OwnSize(*image, side) : QSize(kStandardTabLength, kStandardTabThickness);
+    const SkinImageBase* image = TabItemImage(s, state);
+    return image ? TabPictureSize(*image, side) : QSize(kStandardTabLength, kStandardTabThickness);
 }
 
-// The state's name inside its tab, cut to the tab: upright, except on a left or right tab taller than it
-// is wide, where it runs along the tab (reading upwards on the left, downwards on the right) as on the
-// tabs of a standard control.
 void DrawCaption(QPainter& painter, const SkinTabCtrl& tabs, int side, int state, const QRect& rect) {
-    const SkinTabSide& s = tabs.sides[static_cast<size_t>(side)];
-    painter.save();
-    painter.setClipRect(rect, Qt::IntersectClip);
-    QRect box = rect;
-    if (!IsHorizontalSide(side) && rect.height() > rect.width()) {
-        painter.translate(QRectF(rect).center());
-        painter.rotate(side == kTabLeft ? -90 : 90);
-        box = QRect(-rect.height() / 2, -rect.width() / 2, rect.height(), rect.width());
-    }
-    DrawStyledText(painter, QString::fromLatin1(kTabStateNames[static_cast<size_t>(state)]), box, tabs.font,
-                   s.items.styles[static_cast<size_t>(state)]);
-    painter.restore();
+    DrawTabCaption(painter, QString::fromLatin1(kTabStateNames[static_cast<size_t>(state)]), tabs, side, state, rect);
 }
 
-void DrawTab(QPainter& painter, const PreviewContext& ctx, const SkinTabCtrl& tabs, const Strip& strip, int state) {
+void DrawTab(QPainter& painter, const PreviewContext& ctx, const SkinTabCtrl& tabs, const TabStrip& strip, int state) {
     const SkinTabSide& s = tabs.sides[static_cast<size_t>(strip.side)];
     const QRect rect = TabSampleRect(tabs, strip.side, state, ctx.size);
     if (rect.isEmpty()) return;
-    if (const SkinImageBase* image = TabImage(s, state)) {
+    if (const SkinImageBase* image = TabItemImage(s, state)) {
         DrawImageRef(painter, rect, *image);
     } else {
         // The standard selected tab stands out by two pixels all round, over the page's edge, so it joins
@@ -111,6 +53,60 @@ void DrawTab(QPainter& painter, const PreviewContext& ctx, const SkinTabCtrl& ta
 }
 
 }  // namespace
+
+int TabStrip::Length() const { return IsHorizontalSide(side) ? area.width() : area.height(); }
+int TabStrip::Depth() const { return IsHorizontalSide(side) ? area.height() : area.width(); }
+
+QRect TabStrip::Piece(long long along, long long length, long long across, long long thickness) const {
+    const int a = Bounded(along), len = Bounded(length), c = Bounded(across), t = Bounded(thickness);
+    switch (side) {
+    case kTabBottom: return QRect(area.left() + a, area.bottom() + 1 - c - t, len, t);
+    case kTabLeft: return QRect(area.left() + c, area.top() + a, t, len);
+    case kTabRight: return QRect(area.right() + 1 - c - t, area.top() + a, t, len);
+    default: return QRect(area.left() + a, area.top() + c, len, t);
+    }
+}
+
+uint32_t TabStrip::TabEdges() const {
+    switch (side) {
+    case kTabBottom: return BF_LEFT | BF_BOTTOM | BF_RIGHT;
+    case kTabLeft: return BF_TOP | BF_LEFT | BF_BOTTOM;
+    case kTabRight: return BF_TOP | BF_RIGHT | BF_BOTTOM;
+    default: return BF_LEFT | BF_TOP | BF_RIGHT;
+    }
+}
+
+QSize TabPictureSize(const SkinImageBase& image, int side) {
+    if (!NamesPicture(image)) return {};
+    const int w = SliceWidth(image), h = SliceHeight(image);
+    if (w <= 0 || h <= 0) return {};
+    return IsHorizontalSide(side) ? QSize(w, h) : QSize(h, w);
+}
+
+const SkinImageBase* TabItemImage(const SkinTabSide& s, int state) {
+    if (state < 0 || state >= static_cast<int>(s.items.images.size())) return nullptr;
+    if (TabPictureSize(s.items.images[0], kTabTop).isEmpty()) return nullptr;
+    const SkinImageBase& own = s.items.images[static_cast<size_t>(state)];
+    return TabPictureSize(own, kTabTop).isEmpty() ? &s.items.images[0] : &own;
+}
+
+bool TabCaptionRunsAlong(int side, const QRect& rect) { return !IsHorizontalSide(side) && rect.height() > rect.width(); }
+
+void DrawTabCaption(QPainter& painter, const QString& text, const SkinTabCtrl& tabs, int side, int state,
+                    const QRect& rect) {
+    if (side < kTabTop || side > kTabRight || state < 0 || state >= 5) return;
+    const SkinTabSide& s = tabs.sides[static_cast<size_t>(side)];
+    painter.save();
+    painter.setClipRect(rect, Qt::IntersectClip);
+    QRect box = rect;
+    if (TabCaptionRunsAlong(side, rect)) {
+        painter.translate(QRectF(rect).center());
+        painter.rotate(side == kTabLeft ? -90 : 90);
+        box = QRect(-rect.height() / 2, -rect.width() / 2, rect.height(), rect.width());
+    }
+    DrawStyledText(painter, text, box, tabs.font, s.items.styles[static_cast<size_t>(state)]);
+    painter.restore();
+}
 
 SelectorInfo TabOrientationSelector() {
     return {kTabOrientationSelector,
@@ -136,13 +132,13 @@ void DrawTabCtrlPreview(QPainter& painter, const PreviewContext& ctx) {
     if (!tabs) return;
     DrawControlGround(painter, ctx.doc, QRect(QPoint(0, 0), ctx.size));
     const int side = SideOf(ctx);
-    const Strip strip = StripOf(side, ctx.size);
+    const TabStrip strip = StripOf(side, ctx.size);
     if (strip.area.isEmpty()) return;
     const SkinTabSide& s = tabs->sides[static_cast<size_t>(side)];
 
-    const QSize background = OwnSize(s.backgroundNormal, side);
+    const QSize background = TabPictureSize(s.backgroundNormal, side);
     if (!background.isEmpty()) DrawImageRef(painter, strip.Piece(0, strip.Length(), 0, background.height()), s.backgroundNormal);
-    if (!TabImage(s, 0)) {
+    if (!TabItemImage(s, 0)) {
         // Without the tab picture the control is drawn in the standard look: a raised page beyond the tabs.
         const int band = std::min(kStandardTabThickness, strip.Depth());
         const QRect page = strip.Piece(0, strip.Length(), band, strip.Depth() - band);

@@ -18,8 +18,8 @@ namespace {
 constexpr int kBarInset = 10;           // the bar's distance from the preview's top and left edges
 constexpr int kIconSize = ToolBarSampleIcons::kSize;
 constexpr int kCentredIconHeight = 15;  // the icon is placed as if it were this tall
-constexpr int kPartInset = 4;           // grippers and separators keep this far from the bar's top and bottom
-constexpr int kDropStripWidth = 15;     // the drop-down part right of a button
+constexpr int kPartInset = kToolBarPartInset;
+constexpr int kDropStripWidth = kToolBarDropStripWidth;
 
 // Indexes of the record's state arrays: the button images and styles (Normal, Press, Disabled,
 // Highlighted, Selected) and the drop-down parts and arrow colours (the same, Floated last).

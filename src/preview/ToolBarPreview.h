@@ -11,6 +11,11 @@ namespace vd::preview {
 // Every toolbar is previewed this wide, at the record's preview height.
 inline constexpr int kToolBarPreviewWidth = 450;
 
+// Grippers and separators keep this far from the bar's top and bottom (left and right on a vertical bar).
+inline constexpr int kToolBarPartInset = 4;
+// The drop-down part right of a drop-down button.
+inline constexpr int kToolBarDropStripWidth = 15;
+
 QSize ToolBarPreviewSize(const CSkinDocument& doc, const SkinResStruct& record);
 void DrawToolBarPreview(QPainter& painter, const PreviewContext& ctx);
 

@@ -51,12 +51,9 @@ void DrawChannel(QPainter& painter, const PreviewContext& ctx, const LaneFrame& 
         DrawImageRef(painter, lane.Piece(0, lane.Length(), (lane.Thickness() - thickness) / 2, thickness), image);
         return;
     }
-    // The standard groove: sunken, white inside while the bar works, button face when it is disabled.
     const int thickness = kStandardChannelThickness;
-    QRect groove = lane.Piece(0, lane.Length(), (lane.Thickness() - thickness) / 2, thickness);
-    DrawEdge(painter, groove, EDGE_SUNKEN, BF_RECT | BF_ADJUST, ctx.doc.Env());
-    if (!groove.isEmpty())
-        painter.fillRect(groove, disabled ? SkinSysColor(ctx.doc, COLOR_BTNFACE) : SkinSysColor(ctx.doc, COLOR_WINDOW));
+    DrawStandardTrackbarChannel(painter, ctx.doc,
+                                lane.Piece(0, lane.Length(), (lane.Thickness() - thickness) / 2, thickness), disabled);
 }
 
 void DrawThumb(QPainter& painter, const PreviewContext& ctx, const LaneFrame& lane, const SkinImageBase& image,
@@ -74,6 +71,12 @@ void DrawThumb(QPainter& painter, const PreviewContext& ctx, const LaneFrame& la
 }
 
 }  // namespace
+
+void DrawStandardTrackbarChannel(QPainter& painter, const CSkinDocument& doc, QRect groove, bool disabled) {
+    DrawEdge(painter, groove, EDGE_SUNKEN, BF_RECT | BF_ADJUST, doc.Env());
+    if (!groove.isEmpty())
+        painter.fillRect(groove, disabled ? SkinSysColor(doc, COLOR_BTNFACE) : SkinSysColor(doc, COLOR_WINDOW));
+}
 
 SelectorInfo TrackbarPositionSelector() {
     return {kTrackbarPositionSelector, {}, kTrackbarInitialPosition, SelectorEdit::Slider, 0, 100};

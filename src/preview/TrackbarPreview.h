@@ -8,6 +8,8 @@
 
 #include "preview/PreviewKind.h"
 
+class CSkinDocument;
+
 namespace vd::preview {
 
 inline constexpr QSize kTrackbarPreviewSize{400, 250};
@@ -36,6 +38,8 @@ QRect TrackbarVerticalLane(int i);
 // (length along the bar x thickness across it).
 inline constexpr int kStandardChannelThickness = 6;
 inline constexpr QSize kStandardThumbSize{11, 21};
+// The standard groove in groove: sunken, white inside while the bar works, button face when it is disabled.
+void DrawStandardTrackbarChannel(QPainter& painter, const CSkinDocument& doc, QRect groove, bool disabled);
 
 // How far from the lane's start a thumb `thumbLength` long begins at `position` percent of a lane
 // `laneLength` long: the percentage of the lane (truncated), held so the thumb stays inside the lane.

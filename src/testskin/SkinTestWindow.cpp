@@ -1,19 +1,16 @@
 #include "testskin/SkinTestWindow.h"
 
-#include <QCheckBox>
+#include <QComboBox>
 #include <QFileInfo>
 #include <QFontMetrics>
-#include <QLineEdit>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QProgressBar>
-#include <QPushButton>
 #include <QTimer>
-#include <QVBoxLayout>
+#include <QWhatsThis>
 #include <QWindow>
 
 #include <algorithm>
-#include <array>
 #include <cstdio>
 
 #include "Helpers/SkinBase.h"
@@ -23,6 +20,9 @@
 #include "preview/FrameParts.h"
 #include "preview/PreviewCommon.h"
 #include "testskin/SkinPackageOpen.h"
+#include "testskin/SkinStyle.h"
+#include "testskin/SkinTestMenus.h"
+#include "testskin/TestSkinPanel.h"
 
 namespace {
 
@@ -30,16 +30,16 @@ using vd::preview::DrawImageRef;
 using vd::preview::NamesPicture;
 
 // Caption button types, as the "Type" value stores them.
-enum ButtonType { kClose = 0, kMaximize = 1, kRestore = 2, kMinimize = 3 };
+enum ButtonType { kClose = 0, kMaximize = 1, kRestore = 2, kMinimize = 3, kHelp = 4, kRoll = 5 };
 // Indexes of a caption button's state pictures.
 enum ButtonState { kActiveNormal = 0, kActivePress = 1, kActiveHighlighted = 3, kInactiveNormal = 4,
                    kInactiveHighlighted = 6 };
 // Indexes of the menu bar item pictures and styles.
 enum MenuItemState { kMenuNormal = 0, kMenuPress = 1, kMenuHighlighted = 3 };
 
-const std::array<const char*, 5> kMenuTitles = {"File", "Edit", "View", "Window", "Help"};
 constexpr int kMinMenuItemWidth = 50;
 constexpr int kMenuItemPadding = 16;
+constexpr QSize kMinimumSize(160, 100);
 // However thin a border is drawn, this much of the window's edge still grips for resizing.
 constexpr int kMinGrip = 4;
 // How often and how far apart a reload looks for a package that is briefly missing while being saved.
@@ -51,30 +51,42 @@ constexpr int kMissingRetryMs = 200;
 CSkinTestWindow::CSkinTestWindow(QWidget* parent) : QWidget(parent, Qt::Window | Qt::FramelessWindowHint) {
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
-    setMinimumSize(160, 100);
+    setMinimumSize(kMinimumSize);
 
     m_panel = new QWidget(this);
     m_panel->setAutoFillBackground(true);
-    auto* layout = new QVBoxLayout(m_panel);
-    layout->addWidget(new QPushButton(tr("Push button"), m_panel));
-    auto* check = new QCheckBox(tr("Check box"), m_panel);
-    check->setChecked(true);
-    layout->addWidget(check);
-    auto* edit = new QLineEdit(m_panel);
-    edit->setPlaceholderText(tr("Line edit"));
-    layout->addWidget(edit);
-    auto* progress = new QProgressBar(m_panel);
-    progress->setValue(40);
-    layout->addWidget(progress);
-    layout->addStretch();
-    m_status = new QLabel(m_panel);
-    m_status->setWordWrap(true);
-    layout->addWidget(m_status);
+    const TestSkinPanel panel = BuildTestPanel(m_panel);
+    m_status = panel.status;
+    m_framePicker = panel.framePicker;
+    connect(m_framePicker, &QComboBox::activated, this, &CSkinTestWindow::ShowFrameAt);
+
+    // The style is the window's child: it outlives every widget it draws, which all sit inside the window.
+    m_style = new CSkinStyle;
+    m_style->setParent(this);
+    m_style->ApplyTo(this);
+
+    // The menus are the window's children and so the style's too; they take it at once, since one may open
+    // before the style adopts new children.
+    m_menus = new CSkinTestMenus(this);
+    for (int i = 0; i < m_menus->Count(); ++i) {
+        QMenu* menu = m_menus->Menu(i);
+        menu->setStyle(m_style);
+        for (QMenu* sub : menu->findChildren<QMenu*>()) sub->setStyle(m_style);
+        menu->installEventFilter(this);
+        connect(menu, &QMenu::aboutToHide, this, [this, i] {
+            if (m_openMenu != i) return;
+            m_openMenu = -1;
+            update();
+        });
+    }
 
     connect(&m_watcher, &QFileSystemWatcher::fileChanged, this, &CSkinTestWindow::ReloadPackage);
 }
 
-CSkinTestWindow::~CSkinTestWindow() = default;
+CSkinTestWindow::~CSkinTestWindow() {
+    // The widgets go before the document they are drawn from is released; nothing may draw from it after.
+    m_style->SetSource(nullptr, nullptr);
+}
 
 bool CSkinTestWindow::SetSkin(std::unique_ptr<CSkinDocument> doc, const QString& frameName, const QString& title,
                               QString* error) {
@@ -85,15 +97,61 @@ bool CSkinTestWindow::SetSkin(std::unique_ptr<CSkinDocument> doc, const QString&
                                          : tr("The skin has no frame named \"%1\".").arg(frameName);
         return false;
     }
+    // The old document stays alive until the style has stopped drawing from it.
+    std::unique_ptr<CSkinDocument> previous = std::move(m_doc);
     m_doc = std::move(doc);
-    m_frame = frame;
-    m_frameName = frameName;
     m_title = title;
     setWindowTitle(title);
+    Dress(frame, frameName);
+    return true;
+}
+
+bool CSkinTestWindow::ShowFrame(const QString& name) {
+    const SkinFrame* frame = m_doc ? FindSkinFrame(*m_doc, name) : nullptr;
+    if (!frame) {
+        ReportStatus(tr("The skin has no frame named \"%1\".").arg(name), true);
+        return false;
+    }
+    Dress(frame, name);
+    return true;
+}
+
+bool CSkinTestWindow::ShowFrameAt(int index) {
+    // The frames are listed in collection order.
+    if (!m_doc || index < 0 || static_cast<size_t>(index) >= m_doc->Frames().Count()) return false;
+    const SkinFrame* frame = m_doc->Frames().At(index);
+    Dress(frame, QString::fromStdString(frame->ResID.empty() ? frame->Caption : frame->ResID));
+    return true;
+}
+
+QStringList CSkinTestWindow::FrameLabels() const {
+    QStringList labels;
+    if (!m_doc) return labels;
+    for (size_t i = 0; i < m_doc->Frames().Count(); ++i) {
+        const SkinFrame* f = m_doc->Frames().At(i);
+        labels << QString::fromStdString(f->Caption.empty() ? f->ResID : f->Caption);
+    }
+    return labels;
+}
+
+int CSkinTestWindow::FrameIndex() const {
+    if (!m_doc) return -1;
+    for (size_t i = 0; i < m_doc->Frames().Count(); ++i)
+        if (m_doc->Frames().At(i) == m_frame) return static_cast<int>(i);
+    return -1;
+}
+
+void CSkinTestWindow::Dress(const SkinFrame* frame, const QString& frameName) {
+    m_frame = frame;
+    m_frameName = frameName;
     m_hoverButton = m_pressedButton = m_hoverMenu = m_pressedMenu = -1;
+    m_style->SetSource(m_doc.get(), m_frame);
+    m_style->Refresh();
+    FillFramePicker(m_framePicker, FrameLabels(), std::max(0, FrameIndex()));
+    // Another frame may have another caption and menu bar height.
+    if (m_rolled) ApplyRolledHeight();
     LayoutPanel();
     update();
-    return true;
 }
 
 void CSkinTestWindow::WatchPackage(const QString& path, const QString& password) {
@@ -141,21 +199,7 @@ void CSkinTestWindow::SetActiveLook(bool active) {
     update();
 }
 
-SkinFrame CSkinTestWindow::ShownFrame() const {
-    SkinFrame shown = *m_frame;
-    if (m_active) return shown;
-    // An inactive picture that was never set keeps the active one, as the window would otherwise lose a border.
-    auto swap = [](SkinImageBase& active, const SkinImageBase& inactive) {
-        if (NamesPicture(inactive)) active = inactive;
-    };
-    swap(shown.activeLeft, m_frame->inactiveLeft);
-    swap(shown.activeRight, m_frame->inactiveRight);
-    swap(shown.activeTop, m_frame->inactiveTop);
-    swap(shown.activeBottom, m_frame->inactiveBottom);
-    swap(shown.menuBarBk, m_frame->menuBarBkInactive);
-    shown.captionActive = m_frame->captionInactive;
-    return shown;
-}
+SkinFrame CSkinTestWindow::ShownFrame() const { return vd::preview::FrameAsShown(*m_frame, m_active); }
 
 QRect CSkinTestWindow::CaptionRect() const {
     return m_frame ? vd::preview::FrameLayout(*m_frame, width(), height()).caption : QRect();
@@ -193,9 +237,8 @@ QList<QRect> CSkinTestWindow::MenuBarItemRects() const {
     const int itemHeight = vd::preview::Bounded(m_frame->menuBarItemHeight);
     int x = layout.menuBar.x() + vd::preview::Bounded(m_frame->menuBarBk.leftWidth) + space;
     const int top = layout.menuBar.y() + (layout.menuBar.height() - itemHeight) / 2;
-    for (const char* title : kMenuTitles) {
-        const int w = std::max(kMinMenuItemWidth,
-                               metrics.horizontalAdvance(QString::fromLatin1(title)) + kMenuItemPadding);
+    for (const QString& title : CSkinTestMenus::Titles()) {
+        const int w = std::max(kMinMenuItemWidth, metrics.horizontalAdvance(title) + kMenuItemPadding);
         out.append(QRect(x, top, w, itemHeight));
         x += w + space;
     }
@@ -239,11 +282,11 @@ void CSkinTestWindow::DrawMenuBar(QPainter& painter, const SkinFrame& shown) con
     const QList<QRect> items = MenuBarItemRects();
     for (int i = 0; i < items.size(); ++i) {
         int state = kMenuNormal;
-        if (i == m_pressedMenu) state = kMenuPress;
+        if (i == m_pressedMenu || i == m_openMenu) state = kMenuPress;
         else if (i == m_hoverMenu && m_active) state = kMenuHighlighted;
         if (!NamesPicture(shown.menuBarItemImages[state])) state = kMenuNormal;
         DrawImageRef(painter, items[i], shown.menuBarItemImages[state]);
-        vd::DrawStyledText(painter, QString::fromLatin1(kMenuTitles[i]), items[i], shown.menuBarFont,
+        vd::DrawStyledText(painter, CSkinTestMenus::Titles()[i], items[i], shown.menuBarFont,
                        shown.menuBarItemStyles[state]);
     }
 }
@@ -297,6 +340,8 @@ Qt::Edges CSkinTestWindow::EdgesAt(QPoint pos) const {
     Qt::Edges edges;
     if (pos.x() < left) edges |= Qt::LeftEdge;
     if (pos.x() >= width() - right) edges |= Qt::RightEdge;
+    // Rolled up, the height is fixed.
+    if (m_rolled) return edges;
     if (pos.y() >= height() - bottom) edges |= Qt::BottomEdge;
     // The caption moves the window; only its outermost pixels resize it upwards.
     if (pos.y() < kMinGrip) edges |= Qt::TopEdge;
@@ -320,7 +365,9 @@ void CSkinTestWindow::mousePressEvent(QMouseEvent* event) {
         return;
     }
     if (const int m = MenuItemAt(pos); m >= 0) {
-        m_pressedMenu = m;
+        // A press on the item of the open menu closes it, as a menu bar does.
+        m_pressedMenu = m == m_openMenu ? -1 : m;
+        OpenMenu(m == m_openMenu ? -1 : m);
         update();
         return;
     }
@@ -340,6 +387,7 @@ void CSkinTestWindow::mouseMoveEvent(QMouseEvent* event) {
         return;
     }
     SetHover(ButtonAt(pos), MenuItemAt(pos));
+    if (const int m = MenuItemAt(pos); m >= 0 && m_openMenu >= 0 && m != m_openMenu) OpenMenu(m);
     const Qt::Edges edges = EdgesAt(pos);
     if ((edges & Qt::LeftEdge && edges & Qt::TopEdge) || (edges & Qt::RightEdge && edges & Qt::BottomEdge))
         setCursor(Qt::SizeFDiagCursor);
@@ -375,11 +423,98 @@ void CSkinTestWindow::leaveEvent(QEvent*) {
     unsetCursor();
 }
 
-void CSkinTestWindow::ToggleMaximized() {
-    if (isMaximized()) showNormal();
-    else showMaximized();
+void CSkinTestWindow::ToggleMaximized() { SetMaximised(!isMaximized()); }
+
+void CSkinTestWindow::SetMaximised(bool maximised) {
+    // A rolled-up window has a fixed height: it rolls down first.
+    SetRolledUp(false);
+    if (maximised) showMaximized();
+    else showNormal();
     m_hoverButton = -1;
     update();
+}
+
+QMenu* CSkinTestWindow::BarMenu(int index) const { return m_menus->Menu(index); }
+
+void CSkinTestWindow::OpenMenu(int index) {
+    if (index == m_openMenu) return;
+    if (QMenu* open = m_menus->Menu(m_openMenu)) {
+        m_openMenu = -1;
+        open->hide();
+    }
+    const QList<QRect> items = MenuBarItemRects();
+    QMenu* menu = m_menus->Menu(index);
+    if (menu && index < items.size()) {
+        m_openMenu = index;
+        menu->popup(mapToGlobal(QPoint(items[index].left(), items[index].top() + items[index].height())));
+    }
+    update();
+}
+
+bool CSkinTestWindow::eventFilter(QObject* watched, QEvent* event) {
+    QMenu* open = m_menus->Menu(m_openMenu);
+    if (watched != open) return QWidget::eventFilter(watched, event);
+    switch (event->type()) {
+    case QEvent::MouseMove: {
+        const int m = MenuItemAt(mapFromGlobal(static_cast<QMouseEvent*>(event)->globalPosition().toPoint()));
+        if (m >= 0 && m != m_openMenu) OpenMenu(m);
+        break;
+    }
+    case QEvent::MouseButtonPress: {
+        // A press on the menu bar closes the menu on its own item and opens another's; whether the window
+        // system would hand the press on to the window after the menu closed is not left to chance.
+        const int m = MenuItemAt(mapFromGlobal(static_cast<QMouseEvent*>(event)->globalPosition().toPoint()));
+        if (m < 0) break;
+        OpenMenu(m == m_openMenu ? -1 : m);
+        return true;
+    }
+    case QEvent::KeyPress: {
+        // Left and right move along the menu bar, unless right opens the highlighted item's sub-menu.
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        const bool intoSubMenu = open->activeAction() && open->activeAction()->menu();
+        const int count = m_menus->Count();
+        if (key == Qt::Key_Left) OpenMenu((m_openMenu + count - 1) % count);
+        else if (key == Qt::Key_Right && !intoSubMenu) OpenMenu((m_openMenu + 1) % count);
+        else break;
+        return true;
+    }
+    default:
+        break;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+int CSkinTestWindow::RolledHeight() const {
+    if (!m_frame) return height();
+    const vd::preview::FrameLayout layout(*m_frame, width(), height());
+    const long long rolled = static_cast<long long>(std::max(0, layout.caption.height())) +
+                             std::max(0, layout.menuBar.height()) + std::max(0, layout.bottom.height());
+    // Rolling up never makes the window taller, however high a skin's menu bar claims to be.
+    const int unrolled = m_rolled ? m_unrolledHeight : height();
+    return static_cast<int>(std::clamp<long long>(rolled, 1, std::max(1, unrolled)));
+}
+
+void CSkinTestWindow::SetRolledUp(bool rolled) {
+    if (rolled == m_rolled || (rolled && !m_frame)) return;
+    if (rolled) {
+        m_unrolledHeight = isMaximized() ? normalGeometry().height() : height();
+        if (isMaximized()) showNormal();
+        m_rolled = true;
+        ApplyRolledHeight();
+    } else {
+        m_rolled = false;
+        setMinimumHeight(kMinimumSize.height());
+        setMaximumHeight(QWIDGETSIZE_MAX);
+        resize(width(), std::max(m_unrolledHeight, kMinimumSize.height()));
+    }
+    update();
+}
+
+void CSkinTestWindow::ApplyRolledHeight() {
+    const int h = RolledHeight();
+    setMinimumHeight(h);
+    setMaximumHeight(h);
+    resize(width(), h);
 }
 
 void CSkinTestWindow::ActOn(const SkinSysButton& button) {
@@ -388,6 +523,8 @@ void CSkinTestWindow::ActOn(const SkinSysButton& button) {
     case kMaximize:
     case kRestore: ToggleMaximized(); break;
     case kMinimize: showMinimized(); break;
-    default: break;  // Help, Roll and custom buttons have no action yet
+    case kHelp: QWhatsThis::enterWhatsThisMode(); break;
+    case kRoll: SetRolledUp(!m_rolled); break;
+    default: break;  // custom buttons belong to the skinned program
     }
 }

@@ -12,7 +12,7 @@ struct TestSkinOptions {
     QString password;
     bool hasPassword = false;
     QString screenshot;  // empty: the interactive window
-    QSize size{640, 480};
+    QSize size{960, 720};
     QString error;       // set when the command line cannot be used
 
     // Reads the arguments after the program name.

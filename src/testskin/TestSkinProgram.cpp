@@ -64,6 +64,10 @@ int RunScreenshot(const TestSkinOptions& options) {
     window->resize(options.size);
     window->show();
     window->SetActiveLook(true);
+    // Layouts placed by posted events (the status bar's size grip) and widgets adopted by the style from
+    // the event loop settle before the picture is taken.
+    QCoreApplication::sendPostedEvents();
+    QCoreApplication::processEvents();
     const QImage image = window->grab().toImage();
     if (image.isNull() || !image.save(options.screenshot, "PNG")) {
         PrintError(QStringLiteral("%1: cannot write the screenshot").arg(options.screenshot));

@@ -360,6 +360,9 @@ TEST_F(SkinTestWindowTest, MenuBarItemsShowHoverAndPressStates) {
     Mouse(window.get(), QEvent::MouseButtonPress, edge);
     EXPECT_EQ(At(window.get(), edge), kMenuPress);
     Mouse(window.get(), QEvent::MouseButtonRelease, edge);
+    // The click opened the File menu: its item shows pressed until the menu closes.
+    EXPECT_EQ(At(window.get(), edge), kMenuPress);
+    window->OpenMenu(-1);
     Mouse(window.get(), QEvent::MouseMove, QPoint(window->width() / 2, window->height() / 2));
     EXPECT_EQ(At(window.get(), edge), kMenuNormal);
     // Four more items follow, each right of the one before.

@@ -1,0 +1,17 @@
+#include "testskin/MnemonicText.h"
+
+QString WithoutMnemonics(const QString& text) {
+    QString out;
+    out.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i] == QLatin1Char('&')) {
+            if (i + 1 < text.size() && text[i + 1] == QLatin1Char('&')) {
+                out += QLatin1Char('&');
+                ++i;
+            }
+            continue;
+        }
+        out += text[i];
+    }
+    return out;
+}

@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Redraws the preview pictures of the user guide and README from the sample skin with vornadesk-cli render.
+# Redraws the preview pictures of the user guide and README from the sample skin with vornadesk-cli render,
+# and the test program's window with Corvalet --screenshot.
 # Usage: docs/make_renders.sh [BUILD_DIR]   (default build/; run scripts/build.sh first)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -25,9 +26,12 @@ sample="$build/samples/Amberline.rss"
 "$cli" render "$sample" AmberClient -o docs/render-client.png
 "$cli" render "$sample" AmberDialog -o docs/render-dialog.png
 "$cli" render "$sample" AmberGroup -o docs/render-groupbox.png
+# The test program wearing the sample, its View menu open.
+QT_QPA_PLATFORM=offscreen "$build/TestSkin/Corvalet" "$sample" --screenshot docs/screenshot-test-program.png \
+  --size 960x720 --menu View
 # The user guide shows some of them beside its text.
 for f in render-frame render-toolwindow render-button-normal render-button-pressed render-toolbar render-statusbar \
          render-progress render-scrollbar render-combobox render-edit render-checkbox render-tabctrl \
-         render-trackbar render-spin render-client render-dialog render-groupbox; do
+         render-trackbar render-spin render-client render-dialog render-groupbox screenshot-test-program; do
   cp "docs/$f.png" "docs/help/$f.png"
 done

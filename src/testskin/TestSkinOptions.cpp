@@ -14,7 +14,7 @@ constexpr int kMaxSide = 8192;
 QString TestSkinOptions::Usage() {
     return QStringLiteral(
         "usage: Corvalet \"/SPATH:<package.rss>\" | <package.rss> [--frame NAME] [--password PW] "
-        "[--screenshot OUT.png [--size WxH]]");
+        "[--screenshot OUT.png [--size WxH] [--menu TITLE]]");
 }
 
 TestSkinOptions TestSkinOptions::Parse(const QStringList& arguments) {
@@ -45,6 +45,8 @@ TestSkinOptions TestSkinOptions::Parse(const QStringList& arguments) {
         } else if (a == QLatin1String("--screenshot")) {
             o.screenshot = value("--screenshot");
             if (o.screenshot.isEmpty()) fail(QStringLiteral("--screenshot needs a file name"));
+        } else if (a == QLatin1String("--menu")) {
+            o.menu = value("--menu");
         } else if (a == QLatin1String("--size")) {
             const QString text = value("--size");
             const auto m = QRegularExpression(QStringLiteral("^(\\d{1,5})[xX](\\d{1,5})$")).match(text);
@@ -61,5 +63,6 @@ TestSkinOptions TestSkinOptions::Parse(const QStringList& arguments) {
         }
     }
     if (o.path.isEmpty()) fail(QStringLiteral("no skin package given"));
+    if (!o.menu.isEmpty() && o.screenshot.isEmpty()) fail(QStringLiteral("--menu goes with --screenshot"));
     return o;
 }

@@ -12,6 +12,7 @@ struct TestSkinOptions {
     QString password;
     bool hasPassword = false;
     QString screenshot;  // empty: the interactive window
+    QString menu;        // with a screenshot: the menu bar item whose menu is shown open ("File"…)
     QSize size{960, 720};
     QString error;       // set when the command line cannot be used
 

@@ -4,10 +4,13 @@
 #include <QImage>
 #include <QInputDialog>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMessageBox>
+#include <QPainter>
 
 #include <cstdio>
 
+#include "testskin/SkinTestMenus.h"
 #include "testskin/SkinTestWindow.h"
 
 namespace testskin {
@@ -26,6 +29,23 @@ std::optional<QString> AskPassword(const QString& path) {
         QString(), &ok);
     if (!ok) return std::nullopt;
     return password;
+}
+
+// The window with the menu of its menu bar item at index open over it, its first item highlighted: the
+// menu is a window of its own, so its picture is laid over the window's where it hangs.
+QImage GrabWithMenu(CSkinTestWindow& window, int index) {
+    window.OpenMenu(index);
+    QMenu* menu = window.BarMenu(index);
+    if (menu && !menu->actions().isEmpty()) menu->setActiveAction(menu->actions().constFirst());
+    QCoreApplication::sendPostedEvents();
+    QCoreApplication::processEvents();
+    QImage image = window.grab().toImage();
+    if (menu && menu->isVisible()) {
+        QPainter painter(&image);
+        painter.drawPixmap(menu->geometry().topLeft() - window.geometry().topLeft(), menu->grab());
+    }
+    window.OpenMenu(-1);
+    return image;
 }
 
 }  // namespace
@@ -68,7 +88,18 @@ int RunScreenshot(const TestSkinOptions& options) {
     // the event loop settle before the picture is taken.
     QCoreApplication::sendPostedEvents();
     QCoreApplication::processEvents();
-    const QImage image = window->grab().toImage();
+    QImage image;
+    if (options.menu.isEmpty()) {
+        image = window->grab().toImage();
+    } else {
+        const int index = static_cast<int>(CSkinTestMenus::Titles().indexOf(options.menu));
+        if (index < 0) {
+            PrintError(QStringLiteral("no menu \"%1\"; the menu bar has %2")
+                           .arg(options.menu, CSkinTestMenus::Titles().join(QStringLiteral(", "))));
+            return kExitUsage;
+        }
+        image = GrabWithMenu(*window, index);
+    }
     if (image.isNull() || !image.save(options.screenshot, "PNG")) {
         PrintError(QStringLiteral("%1: cannot write the screenshot").arg(options.screenshot));
         return kExitFailure;

@@ -502,3 +502,35 @@ TEST_F(SkinTestWindowTest, DesignerTestCommandFindsTheBuiltProgram) {
     ASSERT_FALSE(dialogs.started.isEmpty());
     EXPECT_EQ(dialogs.started.last(), program + QStringLiteral(" /SPATH:") + skin);
 }
+
+// --menu lays the open menu over the window's picture, under its menu bar item; an unknown title is a usage
+// error that names the titles, and the option needs a screenshot.
+TEST_F(SkinTestWindowTest, ScreenshotShowsTheAskedMenuOpen) {
+    const QColor kMenuBackground(20, 120, 60);
+    const QString path = m_writer.Write("menushot.rss", kActiveTop);
+    {
+        CSkinDocument doc;
+        ASSERT_EQ(doc.Open(path.toStdString(), ""), vd::OpenResult::Ok);
+        auto* frame = doc.Frames().At(0);
+        frame->menu.background = m_writer.Picture(doc, "menubk.png", 40, 40, kMenuBackground);
+        std::string error;
+        ASSERT_TRUE(doc.Save(path.toStdString(), "", true, &error)) << error;
+    }
+    const QString plain = m_dir.filePath("plain.png"), open = m_dir.filePath("open.png");
+    const QStringList base{path, "--screenshot", plain, "--size", "400x300"};
+    ASSERT_EQ(testskin::RunScreenshot(base), testskin::kExitOk);
+    ASSERT_EQ(testskin::RunScreenshot(QStringList{path, "--screenshot", open, "--size", "400x300", "--menu", "Edit"}),
+              testskin::kExitOk);
+    const QImage without = QImage(plain).convertToFormat(QImage::Format_RGB32);
+    const QImage with = QImage(open).convertToFormat(QImage::Format_RGB32);
+    ASSERT_EQ(with.size(), QSize(400, 300));
+    // Below the "Edit" item: the menu's background there, and nowhere in the plain picture.
+    const QRect edit = QRect(kSide + kMenuSpace + 50 + kMenuSpace, kCaption + kMenuBarHeight, 60, 40);
+    EXPECT_GT(Count(with, edit, kMenuBackground), 0);
+    EXPECT_EQ(Count(without, without.rect(), kMenuBackground), 0);
+    // The caption is the same in both.
+    EXPECT_GT(Count(with, CaptionSample(400), kActiveTop), 0);
+
+    EXPECT_EQ(testskin::RunScreenshot(QStringList{path, "--screenshot", open, "--menu", "Nope"}), testskin::kExitUsage);
+    EXPECT_FALSE(TestSkinOptions::Parse({path, "--menu", "File"}).error.isEmpty());
+}

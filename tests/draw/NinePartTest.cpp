@@ -309,3 +309,42 @@ TEST(NinePart, TranslatedClippedScaledAndRgb32PaintersShowTheSamePicture) {
     }
     EXPECT_EQ(rgb32.convertToFormat(QImage::Format_ARGB32_Premultiplied), reference);
 }
+
+// Keyed blending decides on the composed pixel: a clear picture pixel leaves whatever is below, even the key
+// colour; an opaque key-coloured one leaves the destination; an opaque other one replaces it; a translucent
+// one blends, and is dropped only when the blend lands on the key. The same on opaque and translucent
+// canvases and for premultiplied and straight pictures.
+TEST(NinePart, KeyedBlendOfClearOpaqueAndTranslucentPixels) {
+    const QRgb key = qRgb(255, 0, 255), grey = qRgb(90, 90, 90), green = qRgb(0, 200, 0);
+    for (const QImage::Format pictureFormat : {QImage::Format_ARGB32_Premultiplied, QImage::Format_ARGB32}) {
+        QImage picture(4, 1, pictureFormat);
+        picture.setPixel(0, 0, qRgba(0, 0, 0, 0));
+        picture.setPixel(1, 0, key);
+        picture.setPixel(2, 0, green);
+        // Half of (255, 0, 255) over the key itself stays the key: (255 * 127 >> 8) + (255 * 128 >> 8) = 253,
+        // so it is not dropped; over grey it is a blend.
+        picture.setPixel(3, 0, pictureFormat == QImage::Format_ARGB32 ? qRgba(255, 0, 255, 128)
+                                                                        : qPremultiply(qRgba(255, 0, 255, 128)));
+        SkinImageBase s;
+        s.right = 4, s.bottom = 1;
+        for (const QImage::Format canvasFormat : {QImage::Format_RGB32, QImage::Format_ARGB32_Premultiplied}) {
+            for (const QRgb below : {key, grey}) {
+                QImage canvas(4, 1, canvasFormat);
+                canvas.fill(below);
+                {
+                    QPainter p(&canvas);
+                    DrawSkinImage(p, canvas.rect(), s, picture, 3, kKey, false);
+                }
+                const auto channel = [](int d, int c) { return std::min((d * 127 >> 8) + (c * 128 >> 8), 255); };
+                const QRgb blended = qRgb(channel(qRed(below), 255), channel(qGreen(below), 0),
+                                          channel(qBlue(below), 255));
+                SCOPED_TRACE(testing::Message() << "picture " << pictureFormat << " canvas " << canvasFormat
+                                                << " below " << std::hex << below);
+                EXPECT_EQ(canvas.pixel(0, 0), below);
+                EXPECT_EQ(canvas.pixel(1, 0), below);
+                EXPECT_EQ(canvas.pixel(2, 0), green);
+                EXPECT_EQ(canvas.pixel(3, 0), blended);
+            }
+        }
+    }
+}

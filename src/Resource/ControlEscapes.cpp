@@ -11,15 +11,15 @@ void AppendHex(std::string& out, const char* format, unsigned value) {
     out += text;
 }
 
-// Characters that change how the rest of a line reads: the bidirectional embeddings, overrides and
-// isolates, the directional marks (the Arabic letter mark too) and the Unicode line and paragraph separators.
+}  // namespace
+
 bool IsLayoutControl(char32_t c) {
     return c == 0x061C || c == 0x200E || c == 0x200F || (c >= 0x2028 && c <= 0x202E) ||
            (c >= 0x2066 && c <= 0x2069);
 }
 
-// Length of the well-formed UTF-8 sequence at `s` (2 to 4 bytes) and its code point, or 0.
 size_t DecodeUtf8(std::string_view s, char32_t& c) {
+    if (s.empty()) return 0;
     const auto b = [&](size_t i) { return static_cast<unsigned char>(s[i]); };
     const auto continuation = [&](size_t i) { return i < s.size() && (b(i) & 0xC0) == 0x80; };
     const unsigned lead = b(0);
@@ -36,8 +36,6 @@ size_t DecodeUtf8(std::string_view s, char32_t& c) {
     if (c < min || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) return 0;
     return length;
 }
-
-}  // namespace
 
 std::string EscapeControls(std::string_view text, bool keepLines) {
     std::string out;

@@ -14,4 +14,12 @@ namespace vd {
 // `keepLines`, line ends ("\n", "\r\n") and tabs are kept too.
 std::string EscapeControls(std::string_view text, bool keepLines = false);
 
+// Characters that change how the rest of a line reads: the bidirectional embeddings, overrides and
+// isolates, the directional marks (the Arabic letter mark too) and the Unicode line and paragraph separators.
+bool IsLayoutControl(char32_t c);
+
+// Length of the well-formed UTF-8 sequence at the start of `s` (2 to 4 bytes) and its code point, or 0
+// (ASCII, a stray or overlong byte, a surrogate, beyond U+10FFFF, cut short).
+size_t DecodeUtf8(std::string_view s, char32_t& c);
+
 }  // namespace vd

@@ -12,6 +12,10 @@
 #include "Resource/RecordSchema.h"
 #include "Resource/SkinRecords.h"
 
+// The key of the member that names the frame (tool window, free frame) an object belongs to, in every kind
+// that has one; 0 means none.
+inline constexpr const char* kOwnerFrameIdKey = "OwnerFrameID";
+
 class CSkinDocument;
 
 class CResourceBase {

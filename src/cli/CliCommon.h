@@ -16,6 +16,7 @@ enum ExitCode {
     kWrongPassword = 3,
     kBadPackage = 4,   // the input is damaged, over a limit, or cannot be carried over whole
     kCannotWrite = 5,  // the output cannot be written; the old output is kept
+    kSkinHasErrors = 6,  // check: the skin opened, and the check found at least one error in it
 };
 
 // Thrown by commands to leave with a one-line message on stderr and the given status.

@@ -1,7 +1,6 @@
 #include "cli/RenderCommand.h"
 
 #ifdef VORNADESK_HAVE_PREVIEW
-#include <QGuiApplication>
 #include <QImage>
 
 #include <algorithm>
@@ -14,6 +13,7 @@
 
 #include "Resource/ResourceBase.h"
 #include "Resource/SkinDocument.h"
+#include "cli/OffscreenGui.h"
 #include "cli/PackageOpen.h"
 #include "cli/PngOutput.h"
 #include "preview/PreviewKind.h"
@@ -58,22 +58,6 @@ std::string Folded(std::string_view text) {
     std::string s(text);
     for (char& c : s) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
     return s;
-}
-
-// Text rendering needs a QGuiApplication. The command never shows a window, so it always uses the
-// offscreen platform: it then runs where there is no display and whatever QT_QPA_PLATFORM says.
-void EnsureGuiApplication() {
-    if (QGuiApplication::instance()) return;
-    static int argc = 1;
-    static char name[] = "vornadesk-cli";
-    static char* argv[] = {name, nullptr};
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    // The command speaks in one-line messages of its own; Qt's notes about the environment (no runtime
-    // folder and the like) would only bury them. Fatal messages still end the program.
-    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& text) {
-        if (type == QtFatalMsg) PrintMessage(text.toStdString());
-    });
-    static std::unique_ptr<QGuiApplication> app = std::make_unique<QGuiApplication>(argc, argv);
 }
 
 size_t EditDistance(const std::string& a, const std::string& b) {

@@ -3,6 +3,7 @@
 #include <new>
 #include <string>
 
+#include "cli/CheckCommand.h"
 #include "cli/CliCommon.h"
 #include "cli/ConfigCommands.h"
 #include "cli/PackageCommands.h"
@@ -33,6 +34,7 @@ const Command kCommands[] = {
     {"pack", "build a package from a folder written by unpack", cli::PackCommand},
     {"slice", "draw a picture rectangle in nine parts into a PNG of any size", cli::SliceCommand},
     {"render", "draw an object's preview (or every object's) as the designer shows it, into PNG files", cli::RenderCommand},
+    {"check", "list what is wrong with a skin: missing pictures, bad slices, lost owners, clashing names", cli::CheckCommand},
 };
 
 void PrintHelp() {
@@ -49,7 +51,9 @@ void PrintHelp() {
         text += c.summary;
         text += '\n';
     }
-    text += "\nRun 'vornadesk-cli COMMAND --help' for the options of one command.\n";
+    text += "\nRun 'vornadesk-cli COMMAND --help' for the options of one command.\n"
+            "\nExit status: 0 success, 1 usage error, 2 unknown file format, 3 wrong password, 4 other bad input,\n"
+            "5 the output cannot be written, 6 check found at least one error in the skin.\n";
     cli::WriteStdout(text);
 }
 

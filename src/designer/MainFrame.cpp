@@ -23,6 +23,7 @@
 #include "designer/ChildView.h"
 #include "designer/PictureFileWatcher.h"
 #include "designer/PictureReloadBar.h"
+#include "designer/ProblemsPane.h"
 #include "designer/CommandIcons.h"
 #include "designer/DialogProvider.h"
 #include "designer/DisplayText.h"
@@ -97,9 +98,10 @@ CMainFrame::CMainFrame(DialogProvider* dialogs, const QString& settingsFile, QWi
 
 CMainFrame::~CMainFrame() {
     // The tree and grid listen to the session; they go before it.
+    delete m_problemsPane;
     delete m_projectPane;
     delete m_propertyPane;
-    m_projectPane = m_propertyPane = nullptr;
+    m_problemsPane = m_projectPane = m_propertyPane = nullptr;
 }
 
 QAction* CMainFrame::AddAction(int command, const QString& text, const QKeySequence& shortcut) {
@@ -132,6 +134,33 @@ void CMainFrame::CreatePanes() {
     m_propertyPane->setWidget(m_propertyArea);
     addDockWidget(Qt::RightDockWidgetArea, m_propertyPane);
     resizeDocks({m_projectPane, m_propertyPane}, {220, 250}, Qt::Horizontal);
+    CreateProblemsPane();
+}
+
+void CMainFrame::CreateProblemsPane() {
+    m_problems = new ProblemsPane(m_session, *m_projectArea, *m_propertyArea->Grid(), this);
+    m_problemsPane = new QDockWidget(tr("Problems"), this);
+    m_problemsPane->setObjectName(QStringLiteral("ProblemsPane"));
+    m_problemsPane->setWidget(m_problems);
+    addDockWidget(Qt::LeftDockWidgetArea, m_problemsPane);
+    splitDockWidget(m_projectPane, m_problemsPane, Qt::Vertical);
+    m_problemsPane->hide();  // until the check finds something
+    m_actions.insert(ID_REMOVE_UNUSED_PICTURES, m_problems->RemoveUnusedAction());
+    connect(m_problems, &ProblemsPane::findingsChanged, this, &CMainFrame::OnFindingsChanged);
+    connect(m_problems, &ProblemsPane::statusMessage, this, [this](const QString& text) { statusBar()->showMessage(text); });
+    // A finding leads to a grid row: the grid must be in view.
+    connect(m_problems, &ProblemsPane::findingOpened, this, [this] {
+        m_propertyPane->show();
+        m_propertyPane->raise();
+    });
+}
+
+void CMainFrame::OnFindingsChanged() {
+    m_problemsLabel->setText(m_problems->CountText());
+    // Shown when findings appear and hidden when the last one goes; in between the user may close it.
+    const bool any = !m_problems->Findings().empty();
+    if (any != m_hadFindings) m_problemsPane->setVisible(any);
+    m_hadFindings = any;
 }
 
 void CMainFrame::CreateActions() {
@@ -221,6 +250,7 @@ void CMainFrame::CreateMenus() {
     file->addAction(Action(ID_FILE_SAVE_AS));
     file->addSeparator();
     file->addAction(Action(ID_LOAD_IMAGE));
+    file->addAction(Action(ID_REMOVE_UNUSED_PICTURES));
     file->addAction(Action(ID_TEST_SKIN));
     file->addSeparator();
     m_recentMenu = file->addMenu(tr("Recent &Files"));
@@ -254,8 +284,12 @@ void CMainFrame::CreateMenus() {
     QAction* property = m_propertyPane->toggleViewAction();
     property->setText(tr("Show P&roperty"));
     m_actions.insert(ID_SHOW_PROPERTY, property);
+    QAction* problems = m_problemsPane->toggleViewAction();
+    problems->setText(tr("Show Pro&blems"));
+    m_actions.insert(ID_SHOW_PROBLEMS, problems);
     view->addAction(project);
     view->addAction(property);
+    view->addAction(problems);
     view->addSeparator();
     view->addAction(Action(ID_SHOW_GRIPS));
 
@@ -304,6 +338,10 @@ void CMainFrame::CreateToolBar() {
 }
 
 void CMainFrame::CreateStatusBar() {
+    m_problemsLabel = new QLabel(this);
+    m_problemsLabel->setObjectName(QStringLiteral("ProblemsCount"));
+    m_problemsLabel->setToolTip(tr("What the skin check finds; the Problems pane lists it."));
+    statusBar()->addPermanentWidget(m_problemsLabel);
     m_modifiedLabel = new QLabel(this);
     statusBar()->addPermanentWidget(m_modifiedLabel);
     // The lock-key indicators: each shows its name while its key is on and stays blank otherwise.

@@ -30,6 +30,7 @@ struct LockKeyStates;
 
 class PictureFileWatcher;
 class PictureReloadBar;
+class ProblemsPane;
 class CMainFrame : public QMainWindow {
     Q_OBJECT
 public:
@@ -40,7 +41,8 @@ public:
         ID_EDIT_CUT = 32807, ID_EDIT_COPY = 32808, ID_EDIT_PASTE = 32809, ID_EDIT_DELETE = 32810,
         ID_VIEW_TOOLBAR = 59392, ID_VIEW_STATUS_BAR = 59393, ID_SHOW_PROJECT = 32779, ID_SHOW_PROPERTY = 32780,
         ID_HELP_TOPICS = 32862, ID_HOMEPAGE = 32861, ID_APP_ABOUT = 57664, ID_SHOW_GRIPS = 32860,
-        ID_TEST_SKIN = 32814, ID_EDIT_UNDO = 1, ID_EDIT_REDO = 2,
+        ID_TEST_SKIN = 32814, ID_EDIT_UNDO = 1, ID_EDIT_REDO = 2, ID_REMOVE_UNUSED_PICTURES = 32900,
+        ID_SHOW_PROBLEMS = 32901,
     };
 
     // dialogs: null uses the real Qt dialogs. settingsFile: where the layout and recent files live (an INI
@@ -58,6 +60,9 @@ public:
     CPageList& Pages() const { return *m_pages; }
     QDockWidget* ProjectPane() const { return m_projectPane; }
     QDockWidget* PropertyPane() const { return m_propertyPane; }
+    // The skin check's findings, in the dock "Problems" below the tree.
+    ProblemsPane* Problems() const { return m_problems; }
+    QDockWidget* ProblemsDock() const { return m_problemsPane; }
     QAction* Action(int command) const { return m_actions.value(command, nullptr); }
     const QHash<int, QAction*>& Actions() const { return m_actions; }
     // The file the current skin was opened from or saved to; empty for a skin that has none.
@@ -98,6 +103,9 @@ private:
     void CreateStatusBar();
     void UpdateLockIndicators(const vd::LockKeyStates& states);
     void CreatePanes();
+    void CreateProblemsPane();
+    // The count in the status bar; the pane shows when findings appear and hides when the last one goes.
+    void OnFindingsChanged();
     QAction* AddAction(int command, const QString& text, const QKeySequence& shortcut = {});
     void OnDocumentChanged(const DocumentChange& change);
     // Asks "File %s has been modified..." (Save, Don't Save, Cancel) when there are unsaved changes. False
@@ -133,6 +141,10 @@ private:
     CProjectArea* m_projectArea = nullptr;
     QDockWidget* m_projectPane = nullptr;
     QDockWidget* m_propertyPane = nullptr;
+    ProblemsPane* m_problems = nullptr;
+    QDockWidget* m_problemsPane = nullptr;
+    QLabel* m_problemsLabel = nullptr;  // "2 errors, 1 warning"; blank for a clean skin
+    bool m_hadFindings = false;
     QMenu* m_recentMenu = nullptr;
     QLabel* m_modifiedLabel = nullptr;
     std::vector<QLabel*> m_lockLabels;  // CAP, NUM, SCRL

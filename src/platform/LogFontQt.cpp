@@ -30,21 +30,6 @@ constexpr FaceSubstitute kSubstitutes[] = {
     {"lucida console", "Liberation Mono"}, {"consolas", "Liberation Mono"},
 };
 
-QStringList Families(const std::string& faceName) {
-    const QString face = QString::fromStdString(faceName).trimmed();
-    QStringList families;
-    if (!face.isEmpty())
-        families << face;
-    const QString lower = face.toLower();
-    for (const auto& s : kSubstitutes) {
-        if (lower == QLatin1String(s.windowsFace)) {
-            families << QString::fromLatin1(s.substitute);
-            break;
-        }
-    }
-    return families;
-}
-
 QFont::StyleHint StyleHintFor(uint8_t pitchAndFamily) {
     switch (pitchAndFamily & 0xF0) {
     case 0x10: return QFont::Serif;       // FF_ROMAN
@@ -75,9 +60,24 @@ int CellHeightToPixelSize(const QFont& font, int cellHeight) {
 
 }  // namespace
 
+QStringList FaceFamilies(const std::string& faceName) {
+    const QString face = QString::fromStdString(faceName).trimmed();
+    QStringList families;
+    if (!face.isEmpty())
+        families << face;
+    const QString lower = face.toLower();
+    for (const auto& s : kSubstitutes) {
+        if (lower == QLatin1String(s.windowsFace)) {
+            families << QString::fromLatin1(s.substitute);
+            break;
+        }
+    }
+    return families;
+}
+
 QFont ToQFont(const LogFont& lf) {
     QFont font;
-    font.setFamilies(Families(lf.faceName));
+    font.setFamilies(FaceFamilies(lf.faceName));
     font.setStyleHint(StyleHintFor(lf.pitchAndFamily));
     if ((lf.pitchAndFamily & 0x03) == 1)  // FIXED_PITCH
         font.setFixedPitch(true);

@@ -4,12 +4,19 @@
 // compatible Liberation faces. QFont has no rotation, so the escapement is read separately.
 
 #include <QFont>
+#include <QStringList>
+
+#include <string>
 
 #include "Resource/Types.h"
 
 namespace vd {
 
 QFont ToQFont(const LogFont& font);
+
+// The families a face is drawn with, in order: the face itself, then the installed face that stands in for
+// a Windows one ("Arial" -> "Liberation Sans"). Empty for a blank face.
+QStringList FaceFamilies(const std::string& faceName);
 
 // The escapement in degrees, counter-clockwise.
 inline double EscapementDegrees(const LogFont& font) { return font.escapement / 10.0; }

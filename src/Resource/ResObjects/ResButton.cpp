@@ -19,7 +19,7 @@ const RecordSchema<SkinButtonStruct>& CResButton::Table() {
         s.Int("Tp", &R::kind, 0).Describe("The kind of button, kept for the skinning engine.");
         s.Int("Skin", &R::skinnable, 1).Describe("Whether the skinning engine draws the button with this skin.");
         s.Int("DT", &R::drawText, 1).Describe("Whether the button's text is drawn over its picture.");
-        s.Int("OwnerFrameID", &R::ownerFrameId, 0).Describe("The frame this button belongs to (0: none).");
+        s.Int(kOwnerFrameIdKey, &R::ownerFrameId, 0).Describe("The frame this button belongs to (0: none).");
         s.Text("CC", &R::customCursor, kText255).Describe("The name of a cursor file shown over the button.");
         s.Int("Curs", &R::cursor, 32512)
             .Describe("The identifier of the system cursor shown over the button (32512 is the arrow).");

@@ -130,7 +130,7 @@ const RecordSchema<SkinFrame>& CResFrame::Table() {
         s.Int("Cursor", Menu(&SkinPopupMenu::cursor), 32512)
             .Describe("The identifier of the system cursor shown over popup menus (32512 is the arrow).");
         s.Custom(
-            "MenuItems", [](R& r, const SystemEnvironment&) { r.menu.items.clear(); },
+            kFrameMenuItemsKey, [](R& r, const SystemEnvironment&) { r.menu.items.clear(); },
             [](R& r, const ConfigReader& in, const std::string& p) {
                 LoadCheckImageEntries(in, p, "MenuItem%d", true, r.menu.items);
             },

@@ -7,6 +7,9 @@
 #include "Resource/ResObjects/CheckImageEntries.h"
 #include "Resource/ResourceBase.h"
 
+// The key of the popup menu's per-item check images.
+inline constexpr const char* kFrameMenuItemsKey = "MenuItems";
+
 struct SkinPopupMenu {
     SkinImageBase background;                 // "MenuBackground"
     SkinImageBase item;                       // "MenuItem"

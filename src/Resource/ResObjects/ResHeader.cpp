@@ -18,7 +18,7 @@ const RecordSchema<SkinHeader>& CResHeader::Table() {
         // Item images: "<n>Item<k>ID" holds the item ID and the image follows under that same key as its
         // prefix. Loading stops at the first gap; saving numbers densely from 1.
         s.Custom(
-            "ItemImages", [](R& r, const SystemEnvironment&) { r.itemImageMap.clear(); },
+            kHeaderItemImagesKey, [](R& r, const SystemEnvironment&) { r.itemImageMap.clear(); },
             [](R& r, const ConfigReader& in, const std::string& p) {
                 r.itemImageMap.clear();
                 for (int k = 1;; ++k) {

@@ -7,6 +7,9 @@
 
 #include "Resource/ResourceBase.h"
 
+// The key of the per-item images.
+inline constexpr const char* kHeaderItemImagesKey = "ItemImages";
+
 struct SkinHeader : SkinResStruct {
     int previewWidth = 500;
     int previewHeight = 100;

@@ -10,7 +10,7 @@ const RecordSchema<SkinStatic>& CResStatic::Table() {
         RecordSchema<R> s;
         s.Head(&R::previewWidth, &R::previewHeight, 300, 250);
         s.Int("Trans", &R::transparent, 1);
-        s.Int("OwnerFrameID", &R::ownerFrameId, 0);
+        s.Int(kOwnerFrameIdKey, &R::ownerFrameId, 0);
         for (int i = 0; i < 2; ++i) {
             s.Image(vd::Format("BkImg%d", i), Elem(&R::backgrounds, i));
             s.Colour(vd::Format("BkClr%d", i), Elem(&R::backgroundColors, i), ColorDefault::Sys(COLOR_BTNFACE));

@@ -25,7 +25,7 @@ const RecordSchema<SkinSysButton>& CResSysButton::Table() {
         s.Text("Tooltip", &R::tooltip, kText256).Describe("The tip shown when the mouse rests on the caption button.");
         s.Int("Type", &R::type, 0).Describe("What the caption button does: close, maximise, restore, minimise, help, roll up or a custom command.");
         s.Int("DrawText", &R::drawText, 1).Describe("Whether the caption button's text is drawn over its picture.");
-        s.Int("OwnerFrameID", &R::ownerFrameId, 0).Describe("The frame or tool window whose caption bar holds this button.");
+        s.Int(kOwnerFrameIdKey, &R::ownerFrameId, 0).Describe("The frame or tool window whose caption bar holds this button.");
         s.Font("", &R::font).Describe("The font of the caption button's text.");
         for (size_t i = 0; i < 7; ++i) s.Image(kSysButtonStateKeys[i], Elem(&R::images, i));
         s.DescribeLast(7, [](size_t i) { return std::string("The button's background picture ") + kSysStateWords[i] + "."; });

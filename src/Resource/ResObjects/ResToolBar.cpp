@@ -42,7 +42,7 @@ const RecordSchema<SkinToolBar>& CResToolBar::Table() {
         s.Int("CustomImage", &R::customImage, 0);
         s.Int("TextAlign", &R::textAlign, 0);
         s.Custom(
-            "Commands", [](R& r, const SystemEnvironment&) { r.commands.clear(); },
+            kToolBarCommandsKey, [](R& r, const SystemEnvironment&) { r.commands.clear(); },
             [](R& r, const ConfigReader& in, const std::string& p) {
                 LoadCheckImageEntries(in, p, "Item%d", false, r.commands);
             },

@@ -29,6 +29,8 @@ struct SkinToolBar : SkinResStruct {
     friend bool operator==(const SkinToolBar&, const SkinToolBar&) = default;
 };
 
+// The key of the per-command check images.
+inline constexpr const char* kToolBarCommandsKey = "Commands";
 inline constexpr std::array<const char*, 5> kToolBarButtonStates = {"Normal", "Press", "Disabled", "Highlighted",
                                                                     "Selected"};
 inline constexpr std::array<const char*, 5> kToolBarDropStates = {"Normal", "Press", "Disabled", "Highlighted",

@@ -8,7 +8,9 @@
 
 #include <array>
 
+#include "Resource/ResObjects/ResFrame.h"
 #include "Resource/ResObjects/ResPicture.h"
+#include "Resource/ResObjects/ResToolBar.h"
 #include "Resource/ResourceBase.h"
 #include "Resource/SkinDocument.h"
 #include "Resource/TextUtil.h"
@@ -82,19 +84,32 @@ protected:
     // What a row over field f does, from the kind's table; empty when the table says nothing.
     static QString Description(const Field* f) { return f ? QString::fromStdString(f->description) : QString(); }
 
-    // The description of the table's field that `member` reaches, found by the member both reach in one
-    // record, so rows built from a member keep the table's sentence.
+    // What a row over field f edits, from the kind's table: the key a check finding names it by.
+    static QString Key(const Field* f) { return f ? QString::fromStdString(f->key) : QString(); }
+
+    // Gives a row built from a member the description and key of the table's field that reaches the same
+    // member (found by the member both reach in one record), so such rows keep the table's sentence and can
+    // be found by key. The sentence comes from the first such field that has one.
     template <class T, class Member>
-    static QString MemberDescription(const Member& member) {
+    static void DescribeFromTable(vd::PropertyItem* item, const Member& member) {
         if constexpr (std::is_default_constructible_v<R>) {
             R probe;
             const T* target = &member(probe);
-            for (const Field& f : Coll::Table().Fields())
-                if (std::holds_alternative<typename RecordSchema<R>::template Access<T>>(f.access) &&
-                    &f.template Ref<T>(probe) == target && !f.description.empty())
-                    return QString::fromStdString(f.description);
+            bool keyed = false, described = false;
+            for (const Field& f : Coll::Table().Fields()) {
+                if (!std::holds_alternative<typename RecordSchema<R>::template Access<T>>(f.access) ||
+                    &f.template Ref<T>(probe) != target)
+                    continue;
+                if (!keyed && f.phase != FieldPhase::SaveOnly) {
+                    item->setKey(Key(&f));
+                    keyed = true;
+                }
+                if (!described && !f.description.empty()) {
+                    item->setDescription(Description(&f));
+                    described = true;
+                }
+            }
         }
-        return {};
     }
 
     // Pushes one undoable change of the current object, described by the row's caption.
@@ -118,7 +133,7 @@ protected:
                                },
                                def};
         vd::TextItem* item = vd::addText(parent, caption, b, static_cast<int>(capacity) - 1);
-        item->setDescription(MemberDescription<std::string>(member));
+        DescribeFromTable<std::string>(item, member);
         return item;
     }
 
@@ -143,7 +158,7 @@ protected:
                                    const std::string text = vd::CutToCapacity(v.toStdString(), f->capacity);
                                    Change(id, caption, [f, text](R& r) { f->template Ref<std::string>(r) = text; });
                                },
-                               QString::fromStdString(f->textNew), Description(f)};
+                               QString::fromStdString(f->textNew), Description(f), Key(f)};
         return vd::addText(parent, caption, b, static_cast<int>(f->capacity) - 1);
     }
 
@@ -157,7 +172,7 @@ protected:
                               [this, id, f, caption](const int& v) {
                                   Change(id, caption, [f, v](R& r) { f->template Ref<int>(r) = v; });
                               },
-                              f->intNew.Resolve(env), Description(f)};
+                              f->intNew.Resolve(env), Description(f), Key(f)};
     }
 
     // Four int fields (left, top, right, bottom) edited as one margin: one edit is one undoable step.
@@ -195,7 +210,7 @@ protected:
                              [this, id, f, caption](const Color& v) {
                                  Change(id, caption, [f, v](R& r) { f->template Ref<Color>(r) = v; });
                              },
-                             f->colorNew.Resolve(env), Description(f)};
+                             f->colorNew.Resolve(env), Description(f), Key(f)};
         return vd::addColor(parent, caption, b);
     }
 
@@ -225,7 +240,7 @@ protected:
                                [this, id, f, caption](const LogFont& v) {
                                    Change(id, caption, [f, v](R& r) { f->template Ref<LogFont>(r) = v; });
                                },
-                               def, Description(f)};
+                               def, Description(f), Key(f)};
         return vd::addFont(parent, caption, b);
     }
 
@@ -244,7 +259,7 @@ protected:
                                      },
                                      def};
         vd::TextStyleItem* item = vd::addTextStyle(parent, caption, b, m_pSession->Document().Env(), m_pDialogs);
-        item->setDescription(MemberDescription<SkinTextStyle>(member));
+        DescribeFromTable<SkinTextStyle>(item, member);
         return item;
     }
 
@@ -277,6 +292,7 @@ protected:
                             f->intNew.Resolve(m_pSession->Document().Env())};
         vd::SliderItem* item = vd::addSlider(parent, caption, b);
         item->setDescription(Description(f));
+        item->setKey(Key(f));
         return item;
     }
 
@@ -309,7 +325,7 @@ protected:
         vd::ImageItem* item = vd::addImage(parent, caption, b, [session, dialogs](QWidget* owner, SkinImageBase* image) {
             return session && dialogs && dialogs->EditImage(owner, *session, image);
         });
-        item->setDescription(MemberDescription<SkinImageBase>(member));
+        DescribeFromTable<SkinImageBase>(item, member);
         return item;
     }
     vd::ImageItem* AddImageField(vd::PropertyItem* parent, const QString& caption, const char* key) {
@@ -413,6 +429,7 @@ protected:
         vd::DialogItem* item = vd::addDialogRow<CheckImageMap>(parent, caption, b, &CMenuItemImagesDlg::Summary,
                                                                dialogs ? chooser : nullptr);
         item->setDescription(description);
+        item->setKey(QString::fromLatin1(what == CheckImagesOf::MenuItems ? kFrameMenuItemsKey : kToolBarCommandsKey));
         return item;
     }
 

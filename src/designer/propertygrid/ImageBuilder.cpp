@@ -8,6 +8,7 @@ ImageItem* addImage(PropertyItem* parent, const QString& caption, const Binding<
     item->bind([get = field.get]() -> QVariant { return QVariant::fromValue(get()); },
                [set = field.set](const QVariant& v) { set(v.value<SkinImageBase>()); });
     if (field.defaultValue) item->setDefaultValue(QVariant::fromValue(*field.defaultValue));
+    if (!field.key.isEmpty()) item->setKey(field.key);
     return item;
 }
 

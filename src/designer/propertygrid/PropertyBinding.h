@@ -15,6 +15,7 @@ struct Binding {
     std::function<void(const T&)> set;
     std::optional<T> defaultValue = std::nullopt;
     QString description = {};  // what the row does, for the description panel; empty: none
+    QString key = {};          // the record key the row edits ("ActiveTop"); empty: none or several
 };
 
 using IntBinding = Binding<int>;

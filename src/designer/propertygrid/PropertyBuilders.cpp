@@ -21,6 +21,7 @@ Item* bindField(Item* item, const Binding<T>& field) {
     if (field.defaultValue)
         item->setDefaultValue(QVariant::fromValue<T>(*field.defaultValue));
     if (!field.description.isEmpty()) item->setDescription(field.description);
+    if (!field.key.isEmpty()) item->setKey(field.key);
     return item;
 }
 
@@ -58,6 +59,7 @@ BoolItem* addBool(PropertyItem* parent, const QString& caption, const IntBinding
     if (field.defaultValue)
         flag.defaultValue = *field.defaultValue != 0;
     flag.description = field.description;
+    flag.key = field.key;
     return addBool(parent, caption, flag);
 }
 

@@ -165,6 +165,19 @@ PropertyItem* PropertyGrid::findItem(const QString& caption) const {
     return nullptr;
 }
 
+QList<PropertyItem*> PropertyGrid::findItemsByKey(const QString& key) const {
+    QList<PropertyItem*> found;
+    if (key.isEmpty())
+        return found;
+    for (const auto& top : m_items)
+        findDepthFirst(top.get(), [&](PropertyItem* i) {
+            if (i->key() == key)
+                found << i;
+            return false;
+        });
+    return found;
+}
+
 PropertyItem* PropertyGrid::findItemById(int id) const {
     for (const auto& top : m_items)
         if (PropertyItem* found = findDepthFirst(top.get(), [&](PropertyItem* i) { return i->id() == id; }))

@@ -60,6 +60,8 @@ public:
     // Depth-first, in the order added.
     PropertyItem* findItem(const QString& caption) const;
     PropertyItem* findItemById(int id) const;
+    // Every row editing the record key `key`, depth-first (one key may be a name, a font and a text style).
+    QList<PropertyItem*> findItemsByKey(const QString& key) const;
 
     // Between these the view is not rebuilt; the end of the outermost pair applies everything at once.
     void beginUpdate();

@@ -46,6 +46,10 @@ public:
     // 0 means "no identifier". 501 on a boolean makes it show or hide its siblings.
     int id() const { return m_id; }
     void setId(int id) { m_id = id; }
+    // The record key the row edits ("ActiveTop"), so a finding about a key can lead to its row; empty when
+    // the row edits no single stored key.
+    QString key() const { return m_key; }
+    void setKey(const QString& key) { m_key = key; }
     bool isHidden() const { return m_hidden; }
     void setHidden(bool hidden);
     bool isReadOnly() const { return m_readOnly; }
@@ -115,6 +119,7 @@ private:
     QString m_caption;
     QString m_description;
     int m_id = 0;
+    QString m_key;
     bool m_hidden = false;
     bool m_readOnly = false;
     bool m_expanded = false;
